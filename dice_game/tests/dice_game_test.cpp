@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <tuple>
+
+#include "form1.h"
+#include "rt/testing/scripted_program.h"
+#include "window.h"
+
+namespace dice_game {
+namespace {
+
+using rt::testing::error_box;
+using rt::testing::input_box;
+using rt::testing::runtime_error_box;
+using rt::testing::ScriptedProgram;
+
+const rt::Text kChoose = "请输入 大 或者 小";
+const rt::Text kBet = "请下注，不得少于5个筹码，也不得多于20个筹码";
+const rt::Text kGameOver = "您已输光，游戏结束！~";
+
+/// The enabled flags of Command2, Command3, Command4, Command1, Command5.
+using Phase = std::array<bool, 5>;
+constexpr Phase kBetting{true, true, true, false, false};
+constexpr Phase kRolling{false, false, false, true, false};
+constexpr Phase kSettling{false, false, false, false, true};
+constexpr Phase kOver{false, false, false, false, false};
+
+/// A random value that makes Int(v * 6) + 1 the given die.
+float die(int face) { return (face - 0.5f) / 6.0f; }
+
+class DiceGameTest : public ::testing::Test {
+protected:
+    Phase phase() {
+        return {game.enabled("Command2"), game.enabled("Command3"), game.enabled("Command4"), game.enabled("Command1"),
+                game.enabled("Command5")};
+    }
+    void choose(const rt::Text& choice) {
+        game.answer(choice);
+        game.click("Command2");
+    }
+    void bet(const rt::Text& chips) {
+        game.answer(chips);
+        game.click("Command3");
+    }
+    /// One whole round: choice, bet, lock, the scripted throw, settlement.
+    void play(const rt::Text& choice, const rt::Text& chips, int d1, int d2, int d3) {
+        choose(choice);
+        bet(chips);
+        game.click("Command4");
+        game.host().random_values({die(d1), die(d2), die(d3)});
+        game.click("Command1");
+        game.click("Command5");
+    }
+
+    ScriptedProgram game = ScriptedProgram::of<Form1>(window());
+};
+
+TEST_F(DiceGameTest, OpensInTheBettingPhaseWithFiftyChips) {
+    EXPECT_EQ(game.caption("Label2"), "50");
+    EXPECT_EQ(game.caption("Label15"), "0");
+    for (const char* empty : {"Label4", "Label6", "Label8", "Label10", "Label12", "Label13"})
+        EXPECT_EQ(game.caption(empty), "") << empty;
+    EXPECT_EQ(phase(), kBetting);
+}
+
+TEST(DiceGameWindowTest, MatchesTheControlTable) {
+    struct Row {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+        double points;
+        std::optional<rt::Color> back;
+        bool enabled;
+    };
+    const std::optional<rt::Color> cyan = 0x00FFFF80, yellow = 0x0000FFFF, none;
+    // clang-format off
+    const Row rows[] = {
+        {"Label2",   "50",       1800,  240,  495, 375, 15.75, cyan,   true},
+        {"Label3",   "本轮下注",  240,  960, 1335, 375, 15.75, none,   true},
+        {"Label4",   "",         1800,  960,  495, 375, 15.75, cyan,   true},
+        {"Label1",   "当前筹码",  240,  240, 1335, 375, 15.75, none,   true},
+        {"Label5",   "色子1",    3120,  240,  975, 375, 15.75, none,   true},
+        {"Label6",   "",         3120,  960,  975, 375, 15.75, yellow, true},
+        {"Label7",   "色子2",    4440,  240,  975, 375, 15.75, none,   true},
+        {"Label8",   "",         4440,  960,  975, 375, 15.75, yellow, true},
+        {"Label9",   "色子3",    5880,  240,  975, 375, 15.75, none,   true},
+        {"Label10",  "",         5880,  960,  975, 375, 15.75, yellow, true},
+        {"Command1", "掷色子",   6720, 2760, 1455, 615, 15.75, none,   false},
+        {"Label11",  "本轮选择",  240, 1560, 1335, 375, 15.75, none,   true},
+        {"Label12",  "",         1800, 1560,  495, 375, 15.75, cyan,   true},
+        {"Command2", "选大小",    600, 2760, 1455, 615, 15.75, none,   true},
+        {"Command3", "下注",     2640, 2760, 1455, 615, 15.75, none,   true},
+        {"Command4", "买定离手", 4680, 2760, 1455, 615, 15.75, none,   true},
+        {"Command5", "结算",     8760, 2760, 1455, 615, 15.75, none,   false},
+        {"Label13",  "",         3120, 1680, 5895, 735, 24,    none,   true},
+        {"Label14",  "您已坚持", 7440,  600, 1695, 495, 20.25, none,   true},
+        {"Label15",  "0",        9240,  600,  735, 495, 20.25, none,   true},
+        {"Label16",  "回合",     9960,  600,  975, 495, 20.25, none,   true},
+    };
+    // clang-format on
+    const rt::FormDescription d = window();
+    EXPECT_EQ(d.caption, "小赌怡情，大赌伤身");
+    EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(11340, 4125));
+    EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
+    ASSERT_EQ(d.controls.size(), std::size(rows)) << "one control per row, in tab order";
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        const rt::ControlDescription& c = d.controls[i];
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(c.name, row.name);
+        EXPECT_EQ(c.caption, row.caption);
+        EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::tie(row.left, row.top, row.width, row.height));
+        EXPECT_EQ(c.font, rt::song(row.points));
+        EXPECT_EQ(c.options.back_color, row.back);
+        EXPECT_EQ(c.options.enabled, row.enabled);
+        EXPECT_EQ(c.options.alignment, rt::Alignment::Left);
+    }
+}
+
+TEST_F(DiceGameTest, OnlyTheExactTextsAreChoices) {
+    choose("大");
+    EXPECT_EQ(game.caption("Label12"), "大");
+    EXPECT_EQ(game.dialogs().back(), input_box(kChoose, "选大小"));
+    for (const char* refused : {" 小", "小 ", "大小", "big", "", "xiao", "小\n"}) {
+        SCOPED_TRACE(refused);
+        game.host().forget();
+        choose(refused);
+        ASSERT_EQ(game.dialogs().size(), 2u);
+        EXPECT_EQ(game.dialogs()[1], error_box("输入的内容不正确"));
+        EXPECT_EQ(game.caption("Label12"), "大") << "the earlier choice stays";
+    }
+    choose("小");
+    EXPECT_EQ(game.caption("Label12"), "小") << "a second valid choice replaces the first";
+    EXPECT_EQ(phase(), kBetting);
+}
+
+TEST_F(DiceGameTest, CancelledChoiceIsRefused) {
+    game.cancel();
+    game.click("Command2");
+    EXPECT_EQ(game.dialogs().back(), error_box("输入的内容不正确"));
+    EXPECT_EQ(game.caption("Label12"), "");
+}
+
+TEST_F(DiceGameTest, BetsAreRoundedThenTestedAgainstTheLimitsAndTheBalance) {
+    const struct {
+        const char* typed;
+        const char* shown;  // nullptr: refused
+    } cases[] = {
+        {"5", "5"},       {"20", "20"},      {"4", nullptr},     {"21", nullptr},  {"20.5", "20"},
+        {"4.5", nullptr}, {"5.5", "6"},      {"4.51", "5"},      {"12abc", "12"},  {"abc", nullptr},
+        {"", nullptr},    {" 12", "12"},     {"１５", "15"},     {"-10", nullptr}, {"1e1", "10"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        fresh.answer(c.typed);
+        fresh.click("Command3");
+        EXPECT_EQ(fresh.caption("Label4"), c.shown ? c.shown : "");
+        const std::size_t boxes = c.shown ? 1 : 2;
+        ASSERT_EQ(fresh.dialogs().size(), boxes);
+        EXPECT_EQ(fresh.dialogs()[0], input_box(kBet, "下注"));
+        if (!c.shown) {
+            EXPECT_EQ(fresh.dialogs()[1], error_box("您下注的筹码有误"));
+        }
+    }
+}
+
+TEST_F(DiceGameTest, RefusedBetKeepsTheEarlierBet) {
+    bet("12");
+    bet("13");
+    EXPECT_EQ(game.caption("Label4"), "13") << "a second valid bet replaces the first";
+    bet("30");
+    EXPECT_EQ(game.caption("Label4"), "13");
+    game.cancel();
+    game.click("Command3");
+    EXPECT_EQ(game.caption("Label4"), "13");
+    EXPECT_EQ(game.caption("Label2"), "50") << "placing a bet moves no chips";
+}
+
+TEST_F(DiceGameTest, BetAboveTheBalanceIsRefused) {
+    game.form().control<rt::Label>("Label2").SetCaption("12");
+    bet("13");
+    EXPECT_EQ(game.caption("Label4"), "");
+    bet("12");
+    EXPECT_EQ(game.caption("Label4"), "12");
+}
+
+TEST_F(DiceGameTest, BetOutsideSixteenBitsIsTheOverflowReport) {
+    bet("12");
+    bet("40000");
+    EXPECT_EQ(game.dialogs().back(), runtime_error_box(rt::ErrorKind::Overflow));
+    EXPECT_EQ(game.caption("Label4"), "12");
+    EXPECT_EQ(phase(), kBetting);
+    bet("32767.5");
+    EXPECT_EQ(game.dialogs().back(), runtime_error_box(rt::ErrorKind::Overflow));
+}
+
+TEST_F(DiceGameTest, LockingNeedsBetThenChoice) {
+    game.click("Command4");
+    EXPECT_EQ(game.dialogs().back(), error_box("您尚未下注")) << "the bet is tested first";
+    choose("小");
+    game.click("Command4");
+    EXPECT_EQ(game.dialogs().back(), error_box("您尚未下注"));
+    EXPECT_EQ(phase(), kBetting);
+
+    ScriptedProgram other = ScriptedProgram::of<Form1>(window());
+    other.answer("10");
+    other.click("Command3");
+    other.click("Command4");
+    EXPECT_EQ(other.dialogs().back(), error_box("您尚未选大小"));
+}
+
+TEST_F(DiceGameTest, LockingMovesToTheRollPhaseInOrder) {
+    choose("大");
+    bet("10");
+    game.host().forget();
+    game.click("Command4");
+    EXPECT_EQ(phase(), kRolling);
+    const std::vector<std::string> order{"Command2.Enabled=0", "Command3.Enabled=0", "Command4.Enabled=0",
+                                         "Command1.Enabled=1"};
+    EXPECT_EQ(game.host().changes(), order);
+    game.click("Command2");
+    game.click("Command3");
+    EXPECT_EQ(game.host().pending_answers(), 0u);
+    EXPECT_EQ(game.dialogs().size(), 0u) << "disabled buttons deliver no clicks";
+}
+
+}  // namespace
+}  // namespace dice_game

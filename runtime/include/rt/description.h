@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rt/text.h"
+
+namespace rt {
+
+/// A colour as 0x00BBGGRR: 255 is red, 65280 green.
+struct Color {
+    std::uint32_t bgr = 0;
+
+    constexpr Color() = default;
+    constexpr Color(std::uint32_t value) : bgr(value) {}
+    constexpr int red() const { return static_cast<int>(bgr & 0xFF); }
+    constexpr int green() const { return static_cast<int>((bgr >> 8) & 0xFF); }
+    constexpr int blue() const { return static_cast<int>((bgr >> 16) & 0xFF); }
+    friend constexpr bool operator==(const Color&, const Color&) = default;
+};
+
+struct Font {
+    Text face;
+    double points = 9;
+    int charset = 134;  // GB2312
+    int weight = 400;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+/// The Song-style face every window description uses, at the given size in points.
+inline Font song(double points) { return Font{"宋体", points, 134, 400}; }
+
+/// The runtime's default font: the same face at 9 points. Forms and controls whose description
+/// sets no font use it.
+inline Font default_font() { return song(9); }
+
+/// Written where a control table leaves the font to the runtime.
+inline constexpr std::nullopt_t runtime_font = std::nullopt;
+
+enum class ControlKind { Label, TextBox, CommandButton };
+enum class Alignment { Left, Center, Right };
+
+/// A control's rare properties, given after its table columns.
+struct ControlOptions {
+    std::optional<Color> back_color{};  ///< labels: opaque in this colour
+    bool enabled = true;
+    Alignment alignment = Alignment::Left;
+    int max_length = 0;  ///< text boxes: most characters held; 0 for the runtime's limit
+};
+
+/// One row of a control table: positions and sizes in twips (1/1440 inch).
+struct ControlDescription {
+    ControlKind kind;
+    std::string name;
+    Text caption;  ///< a label's or button's caption, a text box's initial text
+    int left, top, width, height;
+    std::optional<Font> font;
+    ControlOptions options;
+};
+
+/// A form: its caption, client size in twips, font and controls in tab order.
+struct FormDescription {
+    std::string name = "Form1";
+    Text caption;
+    int width = 0, height = 0;
+    std::optional<Font> font{};
+    std::vector<ControlDescription> controls{};
+};
+
+// clang-format off
+inline ControlDescription label(std::string name, Text caption, int left, int top, int width,
+                                int height, std::optional<Font> font, ControlOptions options = {}) {
+    return {ControlKind::Label, std::move(name), std::move(caption), left, top, width, height, std::move(font), options};
+}
+inline ControlDescription text_box(std::string name, Text text, int left, int top, int width,
+                                   int height, std::optional<Font> font, ControlOptions options = {}) {
+    return {ControlKind::TextBox, std::move(name), std::move(text), left, top, width, height, std::move(font), options};
+}
+inline ControlDescription button(std::string name, Text caption, int left, int top, int width,
+                                 int height, std::optional<Font> font, ControlOptions options = {}) {
+    return {ControlKind::CommandButton, std::move(name), std::move(caption), left, top, width, height, std::move(font), options};
+}
+// clang-format on
+
+/// Throws DescriptionError naming the first mistake: a missing or repeated name, a size that is
+/// not positive, a font without a face or size, a colour beyond 24 bits, a negative text limit.
+void validate(const FormDescription& form);
+
+}  // namespace rt

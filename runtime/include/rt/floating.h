@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cmath>
+#include <compare>
+#include <concepts>
+#include <limits>
+
+#include "rt/errors.h"
+#include "rt/integer.h"
+
+namespace rt {
+
+namespace detail {
+
+/// A float result that is not finite: NaN is an invalid operation, infinity an overflow.
+template <std::floating_point T>
+constexpr T finite_or_raise(T result) {
+    if (std::isnan(result)) raise(ErrorKind::FloatingPoint);
+    if (std::isinf(result)) raise(ErrorKind::Overflow);
+    return result;
+}
+
+}  // namespace detail
+
+/// A 64-bit float whose arithmetic raises the runtime's float errors instead of producing
+/// infinity or NaN: x / 0 and 0 / 0 raise DivisionByZero, a result beyond the range Overflow.
+class Float64 {
+public:
+    constexpr Float64() = default;
+    template <class U>
+        requires std::is_arithmetic_v<U> && (!std::same_as<U, bool>)
+    constexpr Float64(U value) : m_value(static_cast<double>(value)) {}
+    template <std::signed_integral U>
+    constexpr Float64(CheckedInt<U> value) : m_value(value.value()) {}
+
+    constexpr double value() const { return m_value; }
+
+    friend Float64 operator+(Float64 a, Float64 b) { return detail::finite_or_raise(a.m_value + b.m_value); }
+    friend Float64 operator-(Float64 a, Float64 b) { return detail::finite_or_raise(a.m_value - b.m_value); }
+    friend Float64 operator*(Float64 a, Float64 b) { return detail::finite_or_raise(a.m_value * b.m_value); }
+    friend Float64 operator/(Float64 a, Float64 b) {
+        if (b.m_value == 0) raise(ErrorKind::DivisionByZero);
+        return detail::finite_or_raise(a.m_value / b.m_value);
+    }
+    friend constexpr Float64 operator-(Float64 a) { return -a.m_value; }
+
+    Float64& operator+=(Float64 b) { return *this = *this + b; }
+    Float64& operator-=(Float64 b) { return *this = *this - b; }
+
+    friend constexpr bool operator==(const Float64&, const Float64&) = default;
+    friend constexpr auto operator<=>(const Float64&, const Float64&) = default;
+
+private:
+    double m_value = 0;
+};
+
+/// A 32-bit float with the same checks. Arithmetic with a Float64 is done in 64 bits;
+/// a Float64 narrows to 32 bits only explicitly, with Overflow past the 32-bit range.
+class Float32 {
+public:
+    constexpr Float32() = default;
+    template <class U>
+        requires PlainInteger<U> || std::same_as<U, float>
+    constexpr Float32(U value) : m_value(static_cast<float>(value)) {}
+    constexpr Float32(Int16 value) : m_value(value.value()) {}
+    explicit Float32(Float64 value) : m_value(narrow(value.value())) {}
+
+    constexpr float value() const { return m_value; }
+    constexpr operator Float64() const { return Float64(m_value); }
+
+    friend Float32 operator+(Float32 a, Float32 b) { return detail::finite_or_raise(a.m_value + b.m_value); }
+    friend Float32 operator-(Float32 a, Float32 b) { return detail::finite_or_raise(a.m_value - b.m_value); }
+    friend Float32 operator*(Float32 a, Float32 b) { return detail::finite_or_raise(a.m_value * b.m_value); }
+    friend Float32 operator/(Float32 a, Float32 b) {
+        if (b.m_value == 0) raise(ErrorKind::DivisionByZero);
+        return detail::finite_or_raise(a.m_value / b.m_value);
+    }
+    friend constexpr Float32 operator-(Float32 a) { return -a.m_value; }
+
+    friend constexpr bool operator==(const Float32&, const Float32&) = default;
+    friend constexpr auto operator<=>(const Float32&, const Float32&) = default;
+
+private:
+    static float narrow(double value) {
+        if (std::isnan(value)) raise(ErrorKind::FloatingPoint);
+        const auto narrowed = static_cast<float>(value);
+        if (std::isinf(narrowed) && !std::isinf(value)) raise(ErrorKind::Overflow);
+        return detail::finite_or_raise(narrowed);
+    }
+
+    float m_value = 0;
+};
+
+}  // namespace rt

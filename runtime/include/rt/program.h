@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "rt/click_dispatcher.h"
+#include "rt/description.h"
+#include "rt/form.h"
+#include "rt/form_module.h"
+#include "rt/services.h"
+
+namespace rt {
+
+using ModuleFactory = std::function<std::unique_ptr<FormModule>(ModuleContext&)>;
+
+template <class Module>
+ModuleFactory module_factory() {
+    return [](ModuleContext& context) { return std::make_unique<Module>(context); };
+}
+
+/// A running program: its form built from the description, its form module with every button
+/// bound, and the dispatcher that delivers clicks. Hosts create one and forward clicks to it.
+class Program {
+public:
+    /// DescriptionError when the description is wrong, a control name is misspelt in the
+    /// module, or a button has no handler.
+    Program(const FormDescription& description, Services& services, const ModuleFactory& make_module);
+
+    Form& form() { return m_form; }
+    const Form& form() const { return m_form; }
+    void click(const CommandButton& button) { m_clicks.click(button); }
+    /// Clicks the named button; DescriptionError when there is no such button.
+    void click(std::string_view button_name);
+    bool busy() const { return m_clicks.busy(); }
+
+private:
+    Form m_form;
+    ClickDispatcher m_clicks;
+    ModuleContext m_context;
+    std::unique_ptr<FormModule> m_module;
+};
+
+}  // namespace rt

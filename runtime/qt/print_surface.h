@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "rt/form.h"
+
+namespace rt::qt {
+
+/// The form's printing area: covers the client area under the controls and paints the printed
+/// lines from the top-left in the form's font. Screen readers see it as one read-only object
+/// whose name is the printed text.
+class PrintSurface final : public QWidget {
+public:
+    PrintSurface(const Form& form, QWidget* parent);
+
+    /// The printed text as screen readers get it: each ended line followed by "\n".
+    QString printed_text() const;
+    /// Repaints and tells screen readers, once per turn of the event loop however many
+    /// Prints a handler makes.
+    void printed_changed();
+
+    /// Lets screen readers see the surface as described above; call once per application.
+    static void install_accessibility();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Form& m_form;
+    QFont m_font;
+    bool m_name_change_pending = false;
+};
+
+}  // namespace rt::qt

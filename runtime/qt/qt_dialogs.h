@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "rt/services.h"
+
+namespace rt::qt {
+
+/// MsgBox and InputBox as real modal dialogs, in Chinese: the buttons read 确定 and 取消.
+class QtDialogs final : public Dialogs {
+public:
+    /// The window the dialogs belong to (they open centred over it).
+    void set_parent(QWidget* parent) { m_parent = parent; }
+
+    void MsgBox(const Text& prompt, MsgBoxStyle style, const Text& title) override;
+    /// Enter is OK; Cancel, Escape and closing the dialog give empty text.
+    Text InputBox(const Text& prompt, const Text& title) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+/// The error icon of style 16: a red disc with a white cross, drawn here so that it looks the
+/// same whatever icon theme the desktop has.
+QPixmap error_icon(qreal device_pixel_ratio);
+
+}  // namespace rt::qt

@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <cstdio>
+#include <optional>
+
+#include "application_setup.h"
+#include "form_window.h"
+#include "qt_dialogs.h"
+#include "rt/qt_host.h"
+#include "rt/random.h"
+
+namespace rt {
+
+int run_qt(const FormDescription& description, const ModuleFactory& make_module, int argc, char** argv) {
+    QApplication application(argc, argv);
+    qt::set_up_application(application);
+
+    qt::QtDialogs dialogs;
+    Generator random;
+    SystemClock clock;
+    Services services{dialogs, random, clock};
+    std::optional<Program> program;
+    try {
+        program.emplace(description, services, make_module);
+    } catch (const DescriptionError& e) {
+        std::fprintf(stderr, "%s: %s\n", argc > 0 ? argv[0] : "program", e.what());
+        return 2;
+    }
+    qt::FormWindow window(*program);
+    dialogs.set_parent(&window);
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace rt

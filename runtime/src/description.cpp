@@ -1,0 +1,53 @@
+#include "rt/description.h"
+
+#include <set>
+
+#include "rt/errors.h"
+
+namespace rt {
+
+namespace {
+
+// Twips beyond this are no window a screen could show (about 44 000 pixels).
+constexpr int kMostTwips = 655'350;
+
+void check_font(const std::optional<Font>& font, const std::string& where) {
+    if (!font) return;
+    if (font->face.empty()) throw DescriptionError(where + ": the font has no face");
+    if (!(font->points > 0 && font->points <= 400)) throw DescriptionError(where + ": the font size is not 1 to 400 points");
+}
+
+void check_extent(int value, const std::string& where, const char* what, int lowest) {
+    if (value < lowest || value > kMostTwips) throw DescriptionError(where + ": " + what + " is out of range");
+}
+
+}  // namespace
+
+void validate(const FormDescription& form) {
+    const std::string where = form.name.empty() ? std::string("the form") : form.name;
+    if (form.name.empty()) throw DescriptionError("the form has no name");
+    check_extent(form.width, where, "the width", 1);
+    check_extent(form.height, where, "the height", 1);
+    check_font(form.font, where);
+
+    std::set<std::string> names{form.name};
+    for (const ControlDescription& c : form.controls) {
+        const std::string at = where + "." + (c.name.empty() ? "<unnamed control>" : c.name);
+        if (c.name.empty()) throw DescriptionError(at + ": a control has no name");
+        if (!names.insert(c.name).second) throw DescriptionError(at + ": the name is used twice");
+        check_extent(c.left, at, "the left edge", 0);
+        check_extent(c.top, at, "the top edge", 0);
+        check_extent(c.width, at, "the width", 1);
+        check_extent(c.height, at, "the height", 1);
+        check_font(c.font, at);
+        if (c.options.back_color && c.options.back_color->bgr > 0xFFFFFF)
+            throw DescriptionError(at + ": the back colour has more than 24 bits");
+        if (c.options.max_length < 0) throw DescriptionError(at + ": the text limit is negative");
+        if (c.options.back_color && c.kind != ControlKind::Label)
+            throw DescriptionError(at + ": only labels take a back colour");
+        if (c.options.max_length != 0 && c.kind != ControlKind::TextBox)
+            throw DescriptionError(at + ": only text boxes take a text limit");
+    }
+}
+
+}  // namespace rt

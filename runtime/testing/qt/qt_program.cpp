@@ -1,0 +1,76 @@
+#include "qt_program.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace rt::testing {
+
+QtProgram::QtProgram(const FormDescription& description, const ModuleFactory& make_module)
+    : m_program(description, m_services, make_module), m_window(m_program) {
+    m_dialogs.set_parent(&m_window);
+    m_window.show();
+}
+
+DialogScript::DialogScript(std::vector<std::function<void(QWidget*)>> actions) : m_actions(std::move(actions)) {
+    QTimer::singleShot(0, &m_timers, [this] { poll(); });
+}
+
+void DialogScript::poll() {
+    if (done()) return;
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog != nullptr && dialog != m_last && dialog->isVisible()) {
+        m_last = dialog;
+        m_actions[m_next++](dialog);
+    }
+    if (!done()) QTimer::singleShot(5, &m_timers, [this] { poll(); });
+}
+
+std::function<void(QWidget*)> type_and_accept(const QString& text) {
+    return [text](QWidget* dialog) {
+        auto* entry = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(entry, nullptr) << "the dialog has no entry";
+        entry->setText(text);
+        press(QStringLiteral("确定"))(dialog);
+    };
+}
+
+std::function<void(QWidget*)> press(const QString& caption) {
+    return [caption](QWidget* dialog) {
+        for (auto* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text() == caption && button->isVisible()) {
+                button->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button " << caption.toStdString() << " in the dialog";
+        dialog->close();
+    };
+}
+
+std::function<void(QWidget*)> read_then_press(QStringList& texts, const QString& caption) {
+    return [&texts, caption](QWidget* dialog) {
+        texts = dialog_texts(dialog);
+        press(caption)(dialog);
+    };
+}
+
+QStringList dialog_texts(QWidget* dialog) {
+    QStringList texts{dialog->windowTitle()};
+    for (auto* label : dialog->findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty()) texts << label->text();
+    for (auto* button : dialog->findChildren<QPushButton*>())
+        if (button->isVisible()) texts << button->text();
+    return texts;
+}
+
+QString accessible_name(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface != nullptr ? iface->text(QAccessible::Name) : QString();
+}
+
+}  // namespace rt::testing

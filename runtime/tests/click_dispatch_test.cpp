@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "rt/runtime.h"
+#include "rt/testing/scripted_program.h"
+
+namespace rt {
+namespace {
+
+using testing::ScriptedProgram;
+
+FormDescription two_buttons() {
+    // clang-format off
+    return {.caption = "测试", .width = 3000, .height = 2000, .font = song(15.75), .controls = {
+        label ("Label1",   "0",      0,    0, 1000, 300, song(15.75)),
+        text_box("Text1",  "",       0,  400, 1000, 300, song(15.75), {.max_length = 5}),
+        button("Command1", "加一",   0,  800, 1000, 300, song(15.75)),
+        button("Command2", "问",     0, 1200, 1000, 300, runtime_font, {.enabled = false}),
+    }};
+    // clang-format on
+}
+
+/// Counts clicks in Label1, overflows on request, and asks a question while busy.
+class Counter final : public FormModule {
+public:
+    explicit Counter(ModuleContext& context) : FormModule(context) {
+        on_click(Command1, &Counter::Command1_Click);
+        on_click(Command2, &Counter::Command2_Click);
+    }
+
+private:
+    void Command1_Click() {
+        Label1.SetCaption(StrR8(Val(Label1.Caption()) + 1));
+        const Int16 step = FpI2(Val(Text1.Text()));  // Overflow for 40000, after the count went up
+        Label1.SetCaption(StrR8(Val(Label1.Caption()) + step));
+    }
+    void Command2_Click() {
+        Label1.SetCaption(InputBox("你好", "问题"));
+    }
+
+    Label& Label1 = label("Label1");
+    TextBox& Text1 = text_box("Text1");
+    CommandButton& Command1 = button("Command1");
+    CommandButton& Command2 = button("Command2");
+};
+
+TEST(ClickDispatchTest, ClickRunsTheHandler) {
+    auto p = ScriptedProgram::of<Counter>(two_buttons());
+    p.click("Command1");
+    p.click("Command1");
+    EXPECT_EQ(p.caption("Label1"), "2");
+}
+
+TEST(ClickDispatchTest, DisabledButtonDeliversNothing) {
+    auto p = ScriptedProgram::of<Counter>(two_buttons());
+    p.click("Command2");
+    EXPECT_TRUE(p.dialogs().empty());
+    EXPECT_EQ(p.caption("Label1"), "0");
+}
+
+TEST(ClickDispatchTest, RuntimeErrorEndsTheHandlerKeepsDoneStepsAndIsReported) {
+    auto p = ScriptedProgram::of<Counter>(two_buttons());
+    p.type("Text1", "40000");
+    p.click("Command1");
+    EXPECT_EQ(p.caption("Label1"), "1") << "the step before the error stays done";
+    ASSERT_EQ(p.dialogs().size(), 1u);
+    EXPECT_EQ(p.dialogs()[0], testing::runtime_error_box(ErrorKind::Overflow));
+    p.type("Text1", "2");
+    p.click("Command1");
+    EXPECT_EQ(p.caption("Label1"), "4") << "the program goes on after the report";
+}
+
+TEST(ClickDispatchTest, NoSecondClickWhileAHandlerWaitsInADialog) {
+    auto p = ScriptedProgram::of<Counter>(two_buttons());
+    p.form().control<CommandButton>("Command2").SetEnabled(true);
+    p.host().while_dialog_open([&] { p.click("Command1"); });
+    p.answer("答");
+    p.click("Command2");
+    EXPECT_EQ(p.caption("Label1"), "答");
+    for (const std::string& change : p.host().changes()) EXPECT_NE(change, "Label1=1");
+    p.click("Command1");
+    EXPECT_EQ(p.caption("Label1"), "1") << "clicks arrive again once the handler has ended";
+}
+
+TEST(ClickDispatchTest, TextBoxKeepsAtMostItsLimit) {
+    auto p = ScriptedProgram::of<Counter>(two_buttons());
+    p.type("Text1", "1234567");
+    EXPECT_EQ(p.text("Text1"), "12345");
+    p.type("Text1", "一二三四五六");
+    EXPECT_EQ(p.text("Text1"), "一二三四五");
+}
+
+class Misspelt final : public FormModule {
+public:
+    explicit Misspelt(ModuleContext& context) : FormModule(context) {}
+    Label& Label9 = label("Label9");
+};
+
+class Unbound final : public FormModule {
+public:
+    explicit Unbound(ModuleContext& context) : FormModule(context) {
+        on_click(Command1, &Unbound::Command1_Click);
+    }
+    void Command1_Click() {}
+    CommandButton& Command1 = button("Command1");
+};
+
+class WrongKind final : public FormModule {
+public:
+    explicit WrongKind(ModuleContext& context) : FormModule(context) {}
+    Label& Text1 = label("Text1");
+};
+
+TEST(StartUpTest, MistakesInTheModuleFailAtStartUp) {
+    EXPECT_THROW(ScriptedProgram::of<Misspelt>(two_buttons()), DescriptionError);
+    EXPECT_THROW(ScriptedProgram::of<WrongKind>(two_buttons()), DescriptionError);
+    try {
+        ScriptedProgram::of<Unbound>(two_buttons());
+        ADD_FAILURE() << "a button without a handler was accepted";
+    } catch (const DescriptionError& e) {
+        EXPECT_STREQ(e.what(), "Form1.Command2 has no Click handler");
+    }
+}
+
+TEST(StartUpTest, MistakesInTheDescriptionFailAtStartUp) {
+    const std::function<void(FormDescription&)> mistakes[] = {
+        [](FormDescription& d) { d.controls[1].name = "Label1"; },
+        [](FormDescription& d) { d.controls[0].name = ""; },
+        [](FormDescription& d) { d.controls[0].width = 0; },
+        [](FormDescription& d) { d.width = -5; },
+        [](FormDescription& d) { d.controls[0].font = Font{"宋体", 0}; },
+        [](FormDescription& d) { d.controls[2].options.back_color = 0x00FFFFFF; },
+        [](FormDescription& d) { d.controls[0].options.back_color = 0x01000000; },
+        [](FormDescription& d) { d.controls[1].options.max_length = -1; },
+    };
+    for (const auto& mistake : mistakes) {
+        FormDescription d = two_buttons();
+        mistake(d);
+        EXPECT_THROW(validate(d), DescriptionError);
+    }
+    EXPECT_NO_THROW(validate(two_buttons()));
+}
+
+}  // namespace
+}  // namespace rt

@@ -1,0 +1,217 @@
+#include <QAccessible>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fonts.h"
+#include "qt_program.h"
+#include "rt/runtime.h"
+
+namespace rt {
+namespace {
+
+using testing::DialogScript;
+using testing::QtProgram;
+
+FormDescription test_window() {
+    // clang-format off
+    return {.caption = "测试窗口", .width = 6000, .height = 3000, .font = song(15.75), .controls = {
+        label   ("Label1",   "标签",  150,  300, 1500, 450, song(15.75), {.back_color = 0x00FFFF80}),
+        text_box("Text1",    "",     1800,  300, 1500, 450, song(15.75)),
+        button  ("Command1", "问",    150, 1500, 1500, 600, song(15.75)),
+        button  ("Command2", "关",   1800, 1500, 1500, 600, runtime_font, {.enabled = false}),
+        button  ("Command3", "印",   3450, 1500, 1500, 600, song(15.75)),
+        button  ("Command4", "错",   3450, 2250, 1500, 600, song(15.75)),
+    }};
+    // clang-format on
+}
+
+class Probe final : public FormModule {
+public:
+    explicit Probe(ModuleContext& context) : FormModule(context) {
+        on_click(Command1, &Probe::Command1_Click);
+        on_click(Command2, &Probe::Command2_Click);
+        on_click(Command3, &Probe::Command3_Click);
+        on_click(Command4, &Probe::Command4_Click);
+    }
+
+private:
+    void Command1_Click() { Label1.SetCaption("[" + InputBox("请输入", "提问") + "]"); }
+    void Command2_Click() { Label1.SetCaption("不该出现"); }
+    void Command3_Click() {
+        Print({2, 3}, PrintEnd::Semicolon);
+        Print({"*"});
+        Label1.SetForeColor(255);
+    }
+    void Command4_Click() {
+        Label1.SetCaption("之前");
+        Label1.SetCaption(StrI2(FpI2(Val(Text1.Text()))));
+    }
+
+    Label& Label1 = label("Label1");
+    TextBox& Text1 = text_box("Text1");
+    CommandButton& Command1 = button("Command1");
+    CommandButton& Command2 = button("Command2");
+    CommandButton& Command3 = button("Command3");
+    CommandButton& Command4 = button("Command4");
+};
+
+class QtHostTest : public ::testing::Test {
+protected:
+    std::unique_ptr<QtProgram> p = QtProgram::of<Probe>(test_window());
+    QLabel* label = p->widget<QLabel>("Label1");
+    QLineEdit* edit = p->widget<QLineEdit>("Text1");
+};
+
+TEST_F(QtHostTest, GeometryIsTwipsOverFifteen) {
+    EXPECT_EQ(p->window().windowTitle(), QStringLiteral("测试窗口"));
+    EXPECT_EQ(p->window().size(), QSize(400, 200));
+    EXPECT_EQ(label->geometry(), QRect(10, 20, 100, 30));
+    EXPECT_EQ(p->widget<QPushButton>("Command3")->geometry(), QRect(230, 100, 100, 40));
+    EXPECT_EQ(p->window().print_surface()->geometry(), QRect(0, 0, 400, 200));
+    p->window().resize(500, 300);
+    EXPECT_EQ(p->window().print_surface()->geometry(), QRect(0, 0, 500, 300)) << "printing covers the client area";
+    EXPECT_EQ(label->geometry(), QRect(10, 20, 100, 30)) << "controls keep their places";
+}
+
+TEST_F(QtHostTest, SongFaceResolvesToAnInstalledCjkFaceWithEqualHalfWidthAdvances) {
+    ASSERT_FALSE(qt::song_family().isEmpty()) << "no Song-style face installed";
+    const QFont font = qt::qt_font(song(15.75));
+    EXPECT_EQ(QFontInfo(font).family(), qt::song_family());
+    EXPECT_EQ(font.pixelSize(), 21);
+    EXPECT_EQ(qt::qt_font(song(24)).pixelSize(), 32);
+    EXPECT_EQ(qt::qt_font(default_font()).pixelSize(), 12);
+    const QFontMetricsF metrics(font);
+    const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    EXPECT_GT(blank, 0);
+    for (QChar c : QStringLiteral("*0123456789-=ABCabc"))
+        EXPECT_EQ(metrics.horizontalAdvance(c), blank) << "character " << QString(c).toStdString();
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("中")), 2 * blank) << "a Chinese character is two half-widths";
+}
+
+TEST_F(QtHostTest, TabOrderFollowsTheDescription) {
+    QWidget* first = p->widget<QWidget>("Text1");
+    EXPECT_EQ(first->nextInFocusChain(), p->widget<QWidget>("Command1"));
+    EXPECT_EQ(p->widget<QWidget>("Command1")->nextInFocusChain(), p->widget<QWidget>("Command2"));
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(QtHostTest, RealClickReachesItsHandlerAndInputBoxAnswers) {
+    DialogScript script({testing::type_and_accept(QStringLiteral("你好"))});
+    QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(label->text(), QStringLiteral("[你好]"));
+    EXPECT_EQ(p->form().control<Label>("Label1").Caption(), "[你好]");
+}
+
+TEST_F(QtHostTest, InputBoxShowsItsTextsAndCancelGivesEmptyText) {
+    QStringList texts;
+    DialogScript script({testing::read_then_press(texts, QStringLiteral("取消"))});
+    QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(label->text(), QStringLiteral("[]"));
+    EXPECT_EQ(texts, (QStringList{"提问", "请输入", "确定", "取消"}));
+}
+
+TEST_F(QtHostTest, EscapeCancelsTheInputBox) {
+    DialogScript script({[](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("不要"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }});
+    QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(label->text(), QStringLiteral("[]"));
+}
+
+TEST_F(QtHostTest, DisabledButtonDeliversNothing) {
+    auto* disabled = p->widget<QPushButton>("Command2");
+    EXPECT_FALSE(disabled->isEnabled());
+    QTest::mouseClick(disabled, Qt::LeftButton);
+    EXPECT_EQ(label->text(), QStringLiteral("标签"));
+}
+
+TEST_F(QtHostTest, RuntimeErrorIsReportedInAnErrorBoxAndTheWindowStays) {
+    edit->setText(QStringLiteral("40000"));
+    EXPECT_EQ(p->form().control<TextBox>("Text1").Text(), "40000") << "typing reaches the model";
+    QStringList texts;
+    DialogScript script({testing::read_then_press(texts, QStringLiteral("确定"))});
+    QTest::mouseClick(p->widget<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_EQ(texts, (QStringList{"运行时错误", "溢出", "确定"}));
+    EXPECT_EQ(label->text(), QStringLiteral("之前")) << "the step before the error stays done";
+    EXPECT_TRUE(p->window().isVisible());
+}
+
+TEST_F(QtHostTest, MessageBoxShowsTheRedErrorIcon) {
+    QImage icon;
+    DialogScript script({[&icon](QWidget* dialog) {
+        for (auto* l : dialog->findChildren<QLabel*>())
+            if (!l->pixmap().isNull()) icon = l->pixmap().toImage();
+        testing::press(QStringLiteral("确定"))(dialog);
+    }});
+    edit->setText(QStringLiteral("1e9"));
+    QTest::mouseClick(p->widget<QPushButton>("Command4"), Qt::LeftButton);
+    ASSERT_FALSE(icon.isNull());
+    const QColor centre_left = icon.pixelColor(icon.width() / 5, icon.height() / 2);
+    EXPECT_GT(centre_left.red(), 170);
+    EXPECT_LT(centre_left.green(), 90);
+}
+
+TEST_F(QtHostTest, ProgramChangesShowAtOnce) {
+    p->form().control<Label>("Label1").SetCaption("新");
+    EXPECT_EQ(label->text(), QStringLiteral("新"));
+    p->form().control<TextBox>("Text1").SetText("文字");
+    EXPECT_EQ(edit->text(), QStringLiteral("文字"));
+    p->form().control<CommandButton>("Command2").SetEnabled(true);
+    EXPECT_TRUE(p->widget<QPushButton>("Command2")->isEnabled());
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+TEST_F(QtHostTest, LabelIsOpaqueInItsBackColour) {
+    const QImage image = label->grab().toImage();
+    EXPECT_EQ(image.pixelColor(image.width() - 3, image.height() - 3), QColor(0x80, 0xFF, 0xFF));
+}
+
+TEST_F(QtHostTest, ScreenReadersSeeCaptionsStatesAndThePrintedText) {
+    EXPECT_EQ(testing::accessible_name(label), QStringLiteral("标签"));
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(p->widget<QPushButton>("Command2"));
+    EXPECT_TRUE(button->state().disabled);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("关"));
+
+    qt::PrintSurface* surface = p->window().print_surface();
+    QAccessibleInterface* printed = QAccessible::queryAccessibleInterface(surface);
+    ASSERT_NE(printed, nullptr);
+    EXPECT_EQ(printed->childCount(), 0);
+    EXPECT_TRUE(printed->state().readOnly);
+    EXPECT_EQ(printed->rect(), QRect(p->window().mapToGlobal(QPoint(0, 0)), p->window().size()));
+    EXPECT_EQ(printed->text(QAccessible::Name), QString());
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(printed->text(QAccessible::Name), QStringLiteral(" 2  3 *\n"));
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(printed->text(QAccessible::Name), QStringLiteral(" 2  3 *\n 2  3 *\n"));
+    p->form().Cls();
+    EXPECT_EQ(printed->text(QAccessible::Name), QString());
+}
+
+TEST_F(QtHostTest, PrintedTextIsPaintedUnderTheControlsAndStays) {
+    qt::PrintSurface* surface = p->window().print_surface();
+    auto ink = [surface] {
+        const QImage image = surface->grab(QRect(0, 0, 150, 20)).toImage();
+        const QColor background = image.pixelColor(149, 19);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) != background;
+        return count;
+    };
+    EXPECT_EQ(ink(), 0);
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_GT(ink(), 20);
+    p->window().hide();
+    p->window().show();
+    EXPECT_GT(ink(), 20) << "printed text survives hiding and showing";
+}
+
+}  // namespace
+}  // namespace rt
