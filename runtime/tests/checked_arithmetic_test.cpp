@@ -81,6 +81,11 @@ TEST(CheckedFloatTest, MixedArithmeticWidens) {
     const Float64 wide = largest_below_one * Float64(401) + 100;
     EXPECT_LT(wide.value(), 501.0);
     EXPECT_EQ((Int32(7) + Float64(0.5)).value(), 7.5);
+    // A double constant makes the arithmetic 64-bit: Float32 * 10.0 and Int16 + 0.5.
+    const Float64 product = largest_below_one * 10.0;
+    EXPECT_EQ(product.value(), 0.99999994039535522 * 10.0);
+    const Float64 sum = Int16(7) + 0.5;
+    EXPECT_EQ(sum.value(), 7.5);
 }
 
 }  // namespace

@@ -35,24 +35,28 @@ public:
 
     constexpr double value() const { return m_value; }
 
-    friend Float64 operator+(Float64 a, Float64 b) { return detail::finite_or_raise(a.m_value + b.m_value); }
-    friend Float64 operator-(Float64 a, Float64 b) { return detail::finite_or_raise(a.m_value - b.m_value); }
-    friend Float64 operator*(Float64 a, Float64 b) { return detail::finite_or_raise(a.m_value * b.m_value); }
-    friend Float64 operator/(Float64 a, Float64 b) {
-        if (b.m_value == 0) raise(ErrorKind::DivisionByZero);
-        return detail::finite_or_raise(a.m_value / b.m_value);
-    }
-    friend constexpr Float64 operator-(Float64 a) { return -a.m_value; }
-
-    Float64& operator+=(Float64 b) { return *this = *this + b; }
-    Float64& operator-=(Float64 b) { return *this = *this - b; }
-
-    friend constexpr bool operator==(const Float64&, const Float64&) = default;
-    friend constexpr auto operator<=>(const Float64&, const Float64&) = default;
+    Float64& operator+=(Float64 b);
+    Float64& operator-=(Float64 b);
 
 private:
     double m_value = 0;
 };
+
+// Float64 arithmetic and comparisons live in the namespace rather than in the class, so that
+// they also serve a Float32 or an integer mixed with a double: 7 + 0.5 is done in 64 bits.
+inline Float64 operator+(Float64 a, Float64 b) { return detail::finite_or_raise(a.value() + b.value()); }
+inline Float64 operator-(Float64 a, Float64 b) { return detail::finite_or_raise(a.value() - b.value()); }
+inline Float64 operator*(Float64 a, Float64 b) { return detail::finite_or_raise(a.value() * b.value()); }
+inline Float64 operator/(Float64 a, Float64 b) {
+    if (b.value() == 0) raise(ErrorKind::DivisionByZero);
+    return detail::finite_or_raise(a.value() / b.value());
+}
+constexpr Float64 operator-(Float64 a) { return -a.value(); }
+constexpr bool operator==(Float64 a, Float64 b) { return a.value() == b.value(); }
+constexpr std::partial_ordering operator<=>(Float64 a, Float64 b) { return a.value() <=> b.value(); }
+
+inline Float64& Float64::operator+=(Float64 b) { return *this = *this + b; }
+inline Float64& Float64::operator-=(Float64 b) { return *this = *this - b; }
 
 /// A 32-bit float with the same checks. Arithmetic with a Float64 is done in 64 bits;
 /// a Float64 narrows to 32 bits only explicitly, with Overflow past the 32-bit range.
