@@ -8,6 +8,8 @@ function(add_form_program name)
     target_link_libraries(${name}_module PUBLIC rt_core)
     add_executable(${name} main.cpp)
     target_link_libraries(${name} PRIVATE ${name}_module rt_qt)
+    install_desktop_program(${name} ${name} "${PROGRAM_${name}_TITLE_EN}" "${PROGRAM_${name}_TITLE_ZH}"
+        "${PROGRAM_${name}_LINE_EN}" "${PROGRAM_${name}_LINE_ZH}")
     if(arg_TESTS)
         add_scripted_test(${name}_test ${arg_TESTS})
         target_link_libraries(${name}_test PRIVATE ${name}_module)

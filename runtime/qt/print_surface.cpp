@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -57,6 +60,20 @@ void PrintSurface::printed_changed() {
             QAccessible::updateAccessibility(&event);
         },
         Qt::QueuedConnection);
+}
+
+QMenu* PrintSurface::create_context_menu() {
+    auto* menu = new QMenu(this);
+    QAction* copy = menu->addAction(QStringLiteral("复制"));
+    copy->setEnabled(!m_form.printed().text().empty());
+    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(printed_text()); });
+    return menu;
+}
+
+void PrintSurface::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = create_context_menu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void PrintSurface::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMenu>
 #include <QWidget>
 
 #include "rt/form.h"
@@ -19,11 +20,16 @@ public:
     /// Prints a handler makes.
     void printed_changed();
 
+    /// The context menu of the printing area: "复制" puts the printed text, as screen readers
+    /// get it, on the clipboard.
+    QMenu* create_context_menu();
+
     /// Lets screen readers see the surface as described above; call once per application.
     static void install_accessibility();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     const Form& m_form;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "application_setup.h"
+#include "first_frame_report.h"
 #include "form_window.h"
 #include "qt_dialogs.h"
 #include "rt/qt_host.h"
@@ -27,6 +28,7 @@ int run_qt(const FormDescription& description, const ModuleFactory& make_module,
     }
     qt::FormWindow window(*program);
     dialogs.set_parent(&window);
+    qt::report_first_frame(window);
     window.show();
     return QApplication::exec();
 }

@@ -1,4 +1,8 @@
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -211,6 +215,30 @@ TEST_F(QtHostTest, PrintedTextIsPaintedUnderTheControlsAndStays) {
     p->window().hide();
     p->window().show();
     EXPECT_GT(ink(), 20) << "printed text survives hiding and showing";
+}
+
+TEST_F(QtHostTest, CopyPutsThePrintedTextOnTheClipboard) {
+    qt::PrintSurface* surface = p->window().print_surface();
+    const std::unique_ptr<QMenu> empty(surface->create_context_menu());
+    ASSERT_EQ(empty->actions().size(), 1);
+    EXPECT_EQ(empty->actions()[0]->text(), QStringLiteral("复制"));
+    EXPECT_FALSE(empty->actions()[0]->isEnabled()) << "nothing printed, nothing to copy";
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
+    const std::unique_ptr<QMenu> menu(surface->create_context_menu());
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral(" 2  3 *\n 2  3 *\n"));
+}
+
+TEST_F(QtHostTest, TextBoxContextMenuSpeaksChinese) {
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        // "撤销(&U)\tCtrl+Z" reads 撤销.
+        texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    }
+    EXPECT_EQ(texts, (QStringList{"撤销", "重做", "剪切", "复制", "粘贴", "删除", "全选"}));
 }
 
 }  // namespace

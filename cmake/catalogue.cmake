@@ -1,0 +1,15 @@
+# Reads programs.tsv, the one list of the ten programs: for each NAME in PROGRAM_NAMES the
+# variables PROGRAM_<NAME>_FOLDER, _TITLE_ZH, _TITLE_EN, _LINE_ZH and _LINE_EN.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/programs.tsv)
+file(STRINGS ${PROJECT_SOURCE_DIR}/programs.tsv catalogue_rows ENCODING UTF-8 REGEX "^[^#]")
+set(PROGRAM_NAMES "")
+foreach(row IN LISTS catalogue_rows)
+    string(REPLACE "\t" ";" fields "${row}")
+    list(GET fields 0 name)
+    list(GET fields 1 PROGRAM_${name}_FOLDER)
+    list(GET fields 2 PROGRAM_${name}_TITLE_ZH)
+    list(GET fields 3 PROGRAM_${name}_TITLE_EN)
+    list(GET fields 4 PROGRAM_${name}_LINE_ZH)
+    list(GET fields 5 PROGRAM_${name}_LINE_EN)
+    list(APPEND PROGRAM_NAMES ${name})
+endforeach()

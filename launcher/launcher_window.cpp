@@ -1,0 +1,78 @@
+#include "launcher_window.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QProcess>
+#include <QVBoxLayout>
+
+#include "catalogue.h"
+#include "fonts.h"
+
+namespace launcher {
+
+namespace {
+
+constexpr int kNameRole = Qt::UserRole;
+const QString kTitle = QStringLiteral("教学小程序");
+
+}  // namespace
+
+LauncherWindow::LauncherWindow(QString program_dir, QWidget* parent)
+    : QWidget(parent),
+      m_program_dir(std::move(program_dir)),
+      m_list(new QListWidget(this)),
+      m_start(new QPushButton(QStringLiteral("启动"), this)) {
+    setWindowTitle(kTitle);
+    m_dialogs.set_parent(this);
+
+    auto* heading = new QLabel(QStringLiteral("选择一个程序，双击、按回车或点“启动”打开它。"), this);
+    m_list->setIconSize(QSize(40, 40));
+    m_list->setSpacing(2);
+    m_list->setFont(rt::qt::qt_font(rt::song(12)));
+    for (const ProgramEntry& entry : catalogue()) {
+        const QString name = QString::fromUtf8(entry.name);
+        auto* item = new QListWidgetItem(QIcon(QStringLiteral(":/icons/%1.svg").arg(name)),
+                                         QString::fromUtf8(entry.title) + QLatin1Char('\n') + QString::fromUtf8(entry.line),
+                                         m_list);
+        item->setData(kNameRole, name);
+        item->setToolTip(name);
+    }
+    m_list->setCurrentRow(0);
+    m_start->setDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(m_list);
+    layout->addWidget(m_start, 0, Qt::AlignRight);
+    resize(520, 560);
+
+    connect(m_list, &QListWidget::itemActivated, this, [this] { start_current(); });
+    connect(m_start, &QPushButton::clicked, this, [this] { start_current(); });
+}
+
+void LauncherWindow::start_current() {
+    if (QListWidgetItem* item = m_list->currentItem()) start(item->data(kNameRole).toString());
+}
+
+bool LauncherWindow::start(const QString& name) {
+    QString title = name;
+    for (const ProgramEntry& entry : catalogue())
+        if (name == QString::fromUtf8(entry.name)) title = QString::fromUtf8(entry.title);
+
+    const QString path = m_program_dir + QLatin1Char('/') + name;
+    const QFileInfo file(path);
+    QString problem;
+    if (!file.exists())
+        problem = QStringLiteral("找不到程序文件 %1").arg(path);
+    else if (!file.isExecutable())
+        problem = QStringLiteral("程序文件 %1 不可执行").arg(path);
+    else if (!QProcess::startDetached(path, {}, m_program_dir))
+        problem = QStringLiteral("系统无法运行 %1").arg(path);
+    if (problem.isEmpty()) return true;
+    m_dialogs.MsgBox(QStringLiteral("无法启动“%1”：%2").arg(title, problem).toStdString(), rt::MsgBoxStyle::Critical,
+                     "错误");
+    return false;
+}
+
+}  // namespace launcher

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "qt_dialogs.h"
+
+namespace launcher {
+
+/// "教学小程序": the ten programs, each with its Chinese title and one line. Double-click,
+/// Enter or the 启动 button starts the chosen one as a separate process; the launcher stays.
+class LauncherWindow final : public QWidget {
+public:
+    /// Programs are started from `program_dir` (where the launcher's own executable lies).
+    explicit LauncherWindow(QString program_dir, QWidget* parent = nullptr);
+
+    QListWidget* list() const { return m_list; }
+    QPushButton* start_button() const { return m_start; }
+    /// Starts the named program; a program that cannot be started is reported in a message box.
+    bool start(const QString& name);
+
+private:
+    void start_current();
+
+    QString m_program_dir;
+    QListWidget* m_list;
+    QPushButton* m_start;
+    rt::qt::QtDialogs m_dialogs;
+};
+
+}  // namespace launcher

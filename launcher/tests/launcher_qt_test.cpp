@@ -1,0 +1,77 @@
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "launcher_window.h"
+#include "qt_program.h"
+
+namespace launcher {
+namespace {
+
+/// A stand-in program that leaves a mark when it runs.
+void write_marking_program(const QTemporaryDir& dir, const QString& name) {
+    QFile script(dir.filePath(name));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(dir.filePath(name + ".ran")).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
+bool ran(const QTemporaryDir& dir, const QString& name) {
+    return QTest::qWaitFor([&] { return QFile::exists(dir.filePath(name + ".ran")); }, 5000);
+}
+
+TEST(LauncherTest, ListsTheTenProgramsWithTitleAndLine) {
+    LauncherWindow window(QStringLiteral("/nonexistent"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("教学小程序"));
+    const QStringList titles{"掷骰子猜大小", "小学生算数练习", "数字重排求差", "星号图形", "数字矩阵",
+                             "十进制转十六进制", "数列求和", "大数加法", "前100个素数", "0-9随机排列"};
+    ASSERT_EQ(window.list()->count(), titles.size());
+    for (int row = 0; row < titles.size(); ++row) {
+        const QStringList lines = window.list()->item(row)->text().split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 2) << row;
+        EXPECT_EQ(lines[0], titles[row]);
+        EXPECT_FALSE(lines[1].isEmpty());
+        EXPECT_FALSE(window.list()->item(row)->icon().isNull()) << titles[row].toStdString();
+    }
+}
+
+TEST(LauncherTest, EnterStartsTheChosenProgramAndTheLauncherStays) {
+    QTemporaryDir dir;
+    write_marking_program(dir, QStringLiteral("orvane"));
+    LauncherWindow window(dir.path());
+    window.show();
+    window.list()->setFocus();
+    window.list()->setCurrentRow(0);
+    QTest::keyClick(window.list(), Qt::Key_Return);
+    EXPECT_TRUE(ran(dir, QStringLiteral("orvane")));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST(LauncherTest, StartButtonStartsTheCurrentProgram) {
+    QTemporaryDir dir;
+    write_marking_program(dir, QStringLiteral("brasky"));
+    LauncherWindow window(dir.path());
+    window.show();
+    window.list()->setCurrentRow(3);
+    QTest::mouseClick(window.start_button(), Qt::LeftButton);
+    EXPECT_TRUE(ran(dir, QStringLiteral("brasky")));
+}
+
+TEST(LauncherTest, AProgramThatCannotStartIsReported) {
+    QTemporaryDir dir;
+    LauncherWindow window(dir.path());
+    window.show();
+    QStringList texts;
+    rt::testing::DialogScript script({rt::testing::read_then_press(texts, QStringLiteral("确定"))});
+    EXPECT_FALSE(window.start(QStringLiteral("luvesk")));
+    EXPECT_TRUE(script.done());
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_EQ(texts[0], QStringLiteral("错误"));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("无法启动“前100个素数”：找不到程序文件"))) << texts[1].toStdString();
+}
+
+}  // namespace
+}  // namespace launcher
