@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rt/description.h"
+
+namespace big_number_addition {
+
+/// Two wide text boxes for the numbers, the button, and the pink label that shows the sum.
+rt::FormDescription window();
+
+}  // namespace big_number_addition

@@ -1,0 +1,5 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) { return rt::run_qt<series_sum::Form1>(series_sum::window(), argc, argv); }
