@@ -30,7 +30,7 @@ endfunction()
 # add_qt_test(TARGET sources...): GoogleTest cases on real widgets, on Qt's offscreen platform.
 function(add_qt_test target)
     add_executable(${target} ${ARGN})
-    target_link_libraries(${target} PRIVATE rt_qt_testing)
+    target_link_libraries(${target} PRIVATE rt_qt_test_main)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=96")
 endfunction()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <gtest/gtest.h>
 #include <QWidget>
 #include <functional>
 #include <string_view>
