@@ -13,7 +13,7 @@ const Text kTimes    = "*";
 const Text kDivide   = "/";
 const Text kQuotient = "0.###";
 // Operands run from 100 to 500: Int(r * 401 + 100) for 0 <= r < 1, in 32-bit floats.
-constexpr Float32 kOperandCount = 401;
+constexpr Float32 kOperandCount    = 401;
 constexpr Float32 kSmallestOperand = 100;
 // clang-format on
 
