@@ -51,5 +51,39 @@ TEST(DiceGameQtTest, BettingAndLockingThroughRealDialogs) {
     EXPECT_FALSE(p->widget<QPushButton>("Command2")->isEnabled());
 }
 
+TEST(DiceGameQtTest, WholeRoundThroughTheRealWindow) {
+    auto p = QtProgram::of<Form1>(window());
+    {
+        DialogScript script({type_and_accept(QStringLiteral("小"))});
+        click(*p, "Command2");
+        EXPECT_TRUE(script.done());
+    }
+    {
+        DialogScript script({type_and_accept(QStringLiteral("20"))});
+        click(*p, "Command3");
+        EXPECT_TRUE(script.done());
+    }
+    click(*p, "Command4");
+    // Int(v * 6) + 1 gives 1, 2 and 3.
+    p->host().random_values({0.05f, 0.2f, 0.4f});
+    click(*p, "Command1");
+    EXPECT_EQ(caption(*p, "Label6"), QStringLiteral("1"));
+    EXPECT_EQ(caption(*p, "Label8"), QStringLiteral("2"));
+    EXPECT_EQ(caption(*p, "Label10"), QStringLiteral("3"));
+    EXPECT_EQ(caption(*p, "Label13"), QStringLiteral("6点小，您赢"));
+    EXPECT_EQ(p->widget<QLabel>("Label13")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_FALSE(p->widget<QPushButton>("Command1")->isEnabled());
+    EXPECT_TRUE(p->widget<QPushButton>("Command5")->isEnabled());
+
+    click(*p, "Command5");
+    EXPECT_EQ(caption(*p, "Label2"), QStringLiteral("70"));
+    EXPECT_EQ(caption(*p, "Label15"), QStringLiteral("1"));
+    for (const char* empty : {"Label4", "Label12", "Label6", "Label8", "Label10", "Label13"})
+        EXPECT_EQ(caption(*p, empty), QString()) << empty;
+    for (const char* name : {"Command2", "Command3", "Command4"})
+        EXPECT_TRUE(p->widget<QPushButton>(name)->isEnabled()) << name;
+    EXPECT_FALSE(p->widget<QPushButton>("Command5")->isEnabled());
+}
+
 }  // namespace
 }  // namespace dice_game

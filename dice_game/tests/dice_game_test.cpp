@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "form1.h"
 #include "rt/testing/scripted_program.h"
@@ -30,6 +32,13 @@ constexpr Phase kOver{false, false, false, false, false};
 /// A random value that makes Int(v * 6) + 1 the given die.
 float die(int face) { return (face - 0.5f) / 6.0f; }
 
+constexpr rt::Color kRed = 255;
+constexpr rt::Color kGreen = 65280;
+/// The largest value RandomNext can give: the largest 32-bit float below 1.
+constexpr float kLargestRandom = 0.99999994f;
+
+using Changes = std::vector<std::string>;
+
 class DiceGameTest : public ::testing::Test {
 protected:
     Phase phase() {
@@ -43,6 +52,20 @@ protected:
     void bet(const rt::Text& chips) {
         game.answer(chips);
         game.click("Command3");
+    }
+    /// Choice, bet and lock: the roll phase.
+    void lock(const rt::Text& choice, const rt::Text& chips) {
+        choose(choice);
+        bet(chips);
+        game.click("Command4");
+    }
+    void roll(int d1, int d2, int d3) {
+        game.host().random_values({die(d1), die(d2), die(d3)});
+        game.click("Command1");
+    }
+    void expect_table_cleared() {
+        for (const char* empty : {"Label4", "Label12", "Label6", "Label8", "Label10", "Label13"})
+            EXPECT_EQ(game.caption(empty), "") << empty;
     }
     /// One whole round: choice, bet, lock, the scripted throw, settlement.
     void play(const rt::Text& choice, const rt::Text& chips, int d1, int d2, int d3) {
@@ -225,6 +248,224 @@ TEST_F(DiceGameTest, LockingMovesToTheRollPhaseInOrder) {
     game.click("Command3");
     EXPECT_EQ(game.host().pending_answers(), 0u);
     EXPECT_EQ(game.dialogs().size(), 0u) << "disabled buttons deliver no clicks";
+}
+
+// Rolling and settling.
+
+struct Throw {
+    const char* name;
+    const char* choice;
+    int d1, d2, d3;
+    const char* verdict;
+    rt::Color color;
+    const char* balance;  // after settling a bet of 10 from 50
+};
+
+void PrintTo(const Throw& t, std::ostream* out) { *out << t.name; }
+
+class DiceThrowTest : public DiceGameTest, public ::testing::WithParamInterface<Throw> {};
+
+TEST_P(DiceThrowTest, IsJudgedColourFirstAndSettledOneToOne) {
+    const Throw& t = GetParam();
+    lock(t.choice, "10");
+    game.host().forget();
+    roll(t.d1, t.d2, t.d3);
+    const Changes shown{"Label6=" + std::to_string(t.d1),
+                        "Label8=" + std::to_string(t.d2),
+                        "Label10=" + std::to_string(t.d3),
+                        "Label13.ForeColor=" + std::to_string(t.color.bgr),
+                        std::string("Label13=") + t.verdict,
+                        "Command1.Enabled=0",
+                        "Command5.Enabled=1"};
+    EXPECT_EQ(game.host().changes(), shown);
+    EXPECT_EQ(game.fore_color("Label13"), t.color);
+    EXPECT_EQ(game.caption("Label2"), "50") << "the stake moves only at settlement";
+    EXPECT_EQ(phase(), kSettling);
+
+    game.click("Command5");
+    EXPECT_EQ(game.caption("Label2"), t.balance);
+    EXPECT_EQ(game.caption("Label15"), "1");
+    EXPECT_EQ(phase(), kBetting);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DiceGameTest, DiceThrowTest, ::testing::Values(
+    // Only 1-1-1 and 6-6-6 are the house's triples, whatever the choice.
+    Throw{"TripleOnesBeatBig",       "大", 1, 1, 1, "豹子，庄家通吃", kRed,   "40"},
+    Throw{"TripleOnesBeatSmall",     "小", 1, 1, 1, "豹子，庄家通吃", kRed,   "40"},
+    Throw{"TripleSixesBeatBig",      "大", 6, 6, 6, "豹子，庄家通吃", kRed,   "40"},
+    Throw{"TripleSixesBeatSmall",    "小", 6, 6, 6, "豹子，庄家通吃", kRed,   "40"},
+    // Other triples count by their totals.
+    Throw{"TripleTwosAreSmall",      "小", 2, 2, 2, "6点小，您赢",    kGreen, "60"},
+    Throw{"TripleFivesAreBig",       "大", 5, 5, 5, "15点大，您赢",   kGreen, "60"},
+    Throw{"NineIsSmallForSmall",     "小", 4, 3, 2, "9点小，您赢",    kGreen, "60"},
+    Throw{"NineIsSmallAgainstBig",   "大", 2, 3, 4, "9点小，您输",    kRed,   "40"},
+    Throw{"TenIsBigForBig",          "大", 4, 4, 2, "10点大，您赢",   kGreen, "60"},
+    Throw{"TenIsBigAgainstSmall",    "小", 1, 3, 6, "10点大，您输",   kRed,   "40"},
+    Throw{"FourIsTheLeastSmall",     "小", 1, 1, 2, "4点小，您赢",    kGreen, "60"},
+    Throw{"SeventeenIsTheMostBig",   "大", 6, 6, 5, "17点大，您赢",   kGreen, "60"}),
+    [](const ::testing::TestParamInfo<Throw>& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(DiceGameTest, EveryRandomValueGivesADieFromOneToSix) {
+    lock("大", "10");
+    game.host().random_values({0.0f, kLargestRandom, 0.5f});
+    game.click("Command1");
+    EXPECT_EQ(game.caption("Label6"), "1");
+    EXPECT_EQ(game.caption("Label8"), "6");
+    EXPECT_EQ(game.caption("Label10"), "4");
+    EXPECT_EQ(game.caption("Label13"), "11点大，您赢");
+}
+
+TEST_F(DiceGameTest, EachDieIsShownBeforeTheNextIsDrawn) {
+    // The script runs dry on the next draw: what shows by then was shown before that draw.
+    lock("小", "10");
+    game.host().forget();
+    game.host().random_values({die(4)});
+    EXPECT_THROW(game.click("Command1"), rt::testing::ScriptExhausted);
+    EXPECT_EQ(game.host().changes(), Changes{"Label6=4"});
+
+    game.host().forget();
+    game.host().random_values({die(5), die(2)});
+    EXPECT_THROW(game.click("Command1"), rt::testing::ScriptExhausted);
+    EXPECT_EQ(game.host().changes(), (Changes{"Label6=5", "Label8=2"}));
+}
+
+TEST_F(DiceGameTest, EveryRollReseedsFromTheTimeOfDayBeforeTheFirstDie) {
+    // Unscripted dice: the generator runs from the seeds the game hands it.
+    game.host().times_of_day({41000.25, 41000.25, 52000.5});
+    std::vector<std::array<rt::Text, 3>> throws;
+    for (int round = 0; round < 3; ++round) {
+        lock("大", "5");
+        EXPECT_EQ(game.host().seeds().size(), static_cast<std::size_t>(round)) << "only the roll reseeds";
+        game.click("Command1");
+        throws.push_back({game.caption("Label6"), game.caption("Label8"), game.caption("Label10")});
+        game.click("Command5");
+    }
+    EXPECT_EQ(game.host().seeds(), (std::vector<double>{41000.25, 41000.25, 52000.5}));
+    EXPECT_EQ(throws[0], throws[1]) << "the same time of day throws the same dice";
+    for (const auto& dice : throws)
+        for (const rt::Text& d : dice) EXPECT_TRUE(d.size() == 1 && d[0] >= '1' && d[0] <= '6') << d;
+}
+
+TEST_F(DiceGameTest, WholeRoundsGoThroughThePhasesAndKeepTheAccounts) {
+    const struct {
+        const char* choice;
+        const char* chips;
+        int d1, d2, d3;
+        const char* balance;
+    } rounds[] = {
+        {"大", "20", 6, 5, 4, "70"},  // 15 is big: 50 + 20
+        {"小", "20", 6, 5, 4, "50"},  // 70 - 20
+        {"小", "5", 1, 2, 3, "55"},   // 6 is small: 50 + 5
+        {"大", "12", 3, 3, 3, "43"},  // 9 is small: 55 - 12
+        {"小", "20", 1, 1, 1, "23"},  // the house's triple: 43 - 20
+        {"大", "7", 6, 6, 6, "16"},   // 23 - 7
+    };
+    int counted = 0;
+    for (const auto& r : rounds) {
+        SCOPED_TRACE(::testing::Message() << "round " << counted + 1);
+        choose(r.choice);
+        EXPECT_EQ(phase(), kBetting);
+        bet(r.chips);
+        EXPECT_EQ(phase(), kBetting);
+        game.click("Command4");
+        EXPECT_EQ(phase(), kRolling);
+        roll(r.d1, r.d2, r.d3);
+        EXPECT_EQ(phase(), kSettling);
+        game.click("Command5");
+        EXPECT_EQ(phase(), kBetting);
+        EXPECT_EQ(game.caption("Label2"), r.balance);
+        EXPECT_EQ(game.caption("Label15"), std::to_string(++counted));
+        expect_table_cleared();
+    }
+    EXPECT_EQ(game.dialogs().size(), 2 * std::size(rounds)) << "no box but the two questions a round";
+}
+
+TEST_F(DiceGameTest, SettlementCountsThenMovesTheStakeThenClearsInOrder) {
+    lock("大", "20");
+    roll(6, 5, 4);
+    game.host().forget();
+    game.click("Command5");
+    const Changes order{"Label15=1",          "Label2=70",          "Label4=",           "Label12=",
+                        "Label6=",            "Label8=",            "Label10=",          "Label13=",
+                        "Command5.Enabled=0", "Command2.Enabled=1", "Command3.Enabled=1", "Command4.Enabled=1"};
+    EXPECT_EQ(game.host().changes(), order);
+}
+
+TEST_F(DiceGameTest, ResultColourStaysOnTheEmptyLineUntilTheNextThrow) {
+    play("大", "10", 6, 5, 4);
+    EXPECT_EQ(game.caption("Label13"), "");
+    EXPECT_EQ(game.fore_color("Label13"), kGreen);
+    lock("大", "10");
+    EXPECT_EQ(game.fore_color("Label13"), kGreen);
+    game.host().forget();
+    roll(1, 2, 3);
+    const Changes result(game.host().changes().begin() + 3, game.host().changes().begin() + 5);
+    EXPECT_EQ(result, (Changes{"Label13.ForeColor=255", "Label13=6点小，您输"}));
+    game.click("Command5");
+    EXPECT_EQ(game.fore_color("Label13"), kRed);
+}
+
+TEST_F(DiceGameTest, LosingTheWholeBalanceEndsTheGame) {
+    play("大", "20", 1, 2, 3);  // 30
+    play("大", "20", 1, 2, 3);  // 10
+    lock("大", "10");
+    roll(1, 2, 3);
+    game.host().forget();
+    game.click("Command5");
+    EXPECT_EQ(game.caption("Label2"), "0");
+    EXPECT_EQ(game.caption("Label15"), "3") << "the last round is counted too";
+    EXPECT_EQ(game.caption("Label13"), kGameOver);
+    EXPECT_EQ(game.fore_color("Label13"), kRed);
+    EXPECT_EQ(phase(), kOver);
+    const Changes tail(game.host().changes().end() - 2, game.host().changes().end());
+    EXPECT_EQ(tail, (Changes{"Command5.Enabled=0", "Label13=" + kGameOver})) << "nothing is enabled again";
+
+    game.host().forget();
+    for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5"}) game.click(button);
+    EXPECT_TRUE(game.dialogs().empty());
+    EXPECT_TRUE(game.host().changes().empty()) << "only closing the window remains";
+}
+
+// A balance below the smallest stake of 5 could never be bet again: the game ends there too.
+struct LastLoss {
+    const char* name;
+    const char* chips;
+    const char* balance;
+    bool over;
+};
+
+void PrintTo(const LastLoss& l, std::ostream* out) { *out << l.name; }
+
+class DiceLastLossTest : public DiceGameTest, public ::testing::WithParamInterface<LastLoss> {};
+
+TEST_P(DiceLastLossTest, EndsTheGameBelowTheSmallestStake) {
+    const LastLoss& l = GetParam();
+    play("大", "20", 1, 2, 3);  // 30
+    play("大", "20", 1, 2, 3);  // 10
+    play("大", l.chips, 1, 2, 3);
+    EXPECT_EQ(game.caption("Label2"), l.balance);
+    EXPECT_EQ(game.caption("Label15"), "3");
+    EXPECT_EQ(phase(), l.over ? kOver : kBetting);
+    EXPECT_EQ(game.caption("Label13"), l.over ? kGameOver : "");
+    EXPECT_EQ(game.fore_color("Label13"), kRed);
+}
+
+INSTANTIATE_TEST_SUITE_P(DiceGameTest, DiceLastLossTest,
+                         ::testing::Values(LastLoss{"FourLeft", "6", "4", true}, LastLoss{"ThreeLeft", "7", "3", true},
+                                           LastLoss{"TwoLeft", "8", "2", true}, LastLoss{"OneLeft", "9", "1", true},
+                                           LastLoss{"FiveLeftPlayOn", "5", "5", false}),
+                         [](const ::testing::TestParamInfo<LastLoss>& info) { return std::string(info.param.name); });
+
+TEST_F(DiceGameTest, FiveLeftCanStillBeStaked) {
+    play("大", "20", 1, 2, 3);  // 30
+    play("大", "20", 1, 2, 3);  // 10
+    play("大", "5", 1, 2, 3);   // 5
+    play("大", "5", 6, 5, 4);   // 10
+    EXPECT_EQ(game.caption("Label2"), "10");
+    EXPECT_EQ(game.caption("Label15"), "4");
+    EXPECT_EQ(phase(), kBetting);
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) {
+    return rt::run_qt<arithmetic_practice::Form1>(arithmetic_practice::window(), argc, argv);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rt/description.h"
+
+namespace arithmetic_practice {
+
+/// The practice sheet: two operands, the operator between them, "=", the result, five buttons.
+rt::FormDescription window();
+
+}  // namespace arithmetic_practice
