@@ -1,0 +1,5 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) { return rt::run_qt<digit_matrix::Form1>(digit_matrix::window(), argc, argv); }

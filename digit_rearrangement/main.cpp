@@ -1,0 +1,7 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) {
+    return rt::run_qt<digit_rearrangement::Form1>(digit_rearrangement::window(), argc, argv);
+}

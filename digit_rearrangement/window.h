@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rt/description.h"
+
+namespace digit_rearrangement {
+
+/// The number box and the button; the lines are printed on the form in its own font.
+rt::FormDescription window();
+
+}  // namespace digit_rearrangement
