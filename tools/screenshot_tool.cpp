@@ -7,10 +7,18 @@
 #include <cstdio>
 
 #include "application_setup.h"
+#include "arithmetic_practice/form1.h"
+#include "arithmetic_practice/window.h"
 #include "big_number_addition/form1.h"
 #include "big_number_addition/window.h"
 #include "dice_game/form1.h"
 #include "dice_game/window.h"
+#include "digit_matrix/form1.h"
+#include "digit_matrix/window.h"
+#include "digit_rearrangement/form1.h"
+#include "digit_rearrangement/window.h"
+#include "hex_conversion/form1.h"
+#include "hex_conversion/window.h"
 #include "launcher_window.h"
 #include "qt_program.h"
 #include "series_sum/form1.h"
@@ -62,6 +70,25 @@ int main(int argc, char** argv) {
         answer_and_click(p, "Command3", QStringLiteral("15"));
         click(p, "Command4");
         p.host().random_values({0.2f, 0.4f, 0.9f});
+        click(p, "Command1");
+    });
+    ok &= shoot<arithmetic_practice::Form1>(dir, "tilbry", arithmetic_practice::window(), [](QtProgram& p) {
+        p.host().random_values({0.342f, 0.857f});
+        click(p, "Command1");
+        click(p, "Command5");
+    });
+    ok &= shoot<digit_rearrangement::Form1>(dir, "quennet", digit_rearrangement::window(), [](QtProgram& p) {
+        for (const char* number : {"2018", "2000000001", "5"}) {
+            type(p, "Text1", QString::fromUtf8(number));
+            click(p, "Command1");
+        }
+    });
+    ok &= shoot<digit_matrix::Form1>(dir, "mondrel", digit_matrix::window(), [](QtProgram& p) {
+        type(p, "Text1", QStringLiteral("5"));
+        click(p, "Command1");
+    });
+    ok &= shoot<hex_conversion::Form1>(dir, "sarnic", hex_conversion::window(), [](QtProgram& p) {
+        type(p, "Text1", QStringLiteral("2024"));
         click(p, "Command1");
     });
     ok &= shoot<series_sum::Form1>(dir, "pellow", series_sum::window(), [](QtProgram& p) {
