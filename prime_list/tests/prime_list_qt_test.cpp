@@ -16,6 +16,7 @@ using rt::testing::QtProgram;
 TEST(PrimeListQtTest, WindowGeometryInPixels) {
     auto p = QtProgram::of<Form1>(window());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(p->form().font(), rt::song(15.75)) << "the form's font, in which it prints";
     EXPECT_EQ(p->window().size(), QSize(753, 374));
     EXPECT_EQ(p->widget<QPushButton>("Command1")->geometry(), QRect(232, 296, 321, 65));
     EXPECT_EQ(p->widget<QPushButton>("Command1")->text(), QStringLiteral("找到100个素数"));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "form1.h"
@@ -54,21 +53,6 @@ TEST(PrimeListTest, EachClickPrintsTheSameLinesBelowTheEarlierOnes) {
         EXPECT_EQ(program.form().printed().current_line(), "");
     }
     EXPECT_TRUE(program.dialogs().empty()) << "no runtime error report";
-}
-
-TEST(PrimeListWindowTest, MatchesTheControlTable) {
-    const rt::FormDescription d = window();
-    EXPECT_EQ(d.caption, "Form1");
-    EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(11295, 5610));
-    EXPECT_EQ(d.font, rt::song(15.75)) << "the primes print in the form's font";
-    ASSERT_EQ(d.controls.size(), 1u);
-    const rt::ControlDescription& c = d.controls[0];
-    EXPECT_EQ(c.kind, rt::ControlKind::CommandButton);
-    EXPECT_EQ(c.name, "Command1");
-    EXPECT_EQ(c.caption, "找到100个素数");
-    EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::make_tuple(3480, 4440, 4815, 975));
-    EXPECT_EQ(c.font, rt::song(24));
-    EXPECT_TRUE(c.options.enabled);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ using rt::testing::QtProgram;
 TEST(RandomPermutationQtTest, WindowGeometryInPixels) {
     auto p = QtProgram::of<Form1>(window());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(p->form().font(), rt::song(24)) << "the form's font, in which it prints";
     EXPECT_EQ(p->window().size(), QSize(587, 328));
     EXPECT_EQ(p->widget<QPushButton>("Command1")->geometry(), QRect(24, 232, 537, 73));
     EXPECT_EQ(p->widget<QPushButton>("Command1")->text(), QStringLiteral("随机生成0-9的数组，不含重复元素"));

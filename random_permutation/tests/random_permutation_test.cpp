@@ -5,7 +5,6 @@
 #include <set>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "form1.h"
@@ -117,21 +116,6 @@ TEST(RandomPermutationTest, OverManyClicksEveryDigitStandsInEveryPosition) {
     EXPECT_EQ(host.seeds().size(), static_cast<std::size_t>(kClicks)) << "reseeded on every click";
     for (int position = 0; position < 10; ++position)
         for (int d = 0; d < 10; ++d) EXPECT_TRUE(seen[position][d]) << d << " never in position " << position;
-}
-
-TEST(RandomPermutationWindowTest, MatchesTheControlTable) {
-    const rt::FormDescription d = window();
-    EXPECT_EQ(d.caption, "Form1");
-    EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(8805, 4920));
-    EXPECT_EQ(d.font, rt::song(24)) << "the digits print in the form's font";
-    ASSERT_EQ(d.controls.size(), 1u);
-    const rt::ControlDescription& c = d.controls[0];
-    EXPECT_EQ(c.kind, rt::ControlKind::CommandButton);
-    EXPECT_EQ(c.name, "Command1");
-    EXPECT_EQ(c.caption, "随机生成0-9的数组，不含重复元素");
-    EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::make_tuple(360, 3480, 8055, 1095));
-    EXPECT_EQ(c.font, rt::song(20.25));
-    EXPECT_TRUE(c.options.enabled);
 }
 
 }  // namespace

@@ -16,13 +16,24 @@ using rt::testing::QtProgram;
 TEST(StarPatternsQtTest, WindowGeometryInPixels) {
     auto p = QtProgram::of<Form1>(window());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(p->form().font(), rt::song(15.75)) << "the form's font, in which it prints";
     EXPECT_EQ(p->window().size(), QSize(475, 532));
-    EXPECT_EQ(p->widget<QPushButton>("Command1")->geometry(), QRect(56, 400, 169, 49));
-    EXPECT_EQ(p->widget<QPushButton>("Command2")->geometry(), QRect(240, 400, 169, 49));
-    EXPECT_EQ(p->widget<QPushButton>("Command3")->geometry(), QRect(56, 464, 169, 49));
-    EXPECT_EQ(p->widget<QPushButton>("Command4")->geometry(), QRect(240, 464, 169, 49));
-    EXPECT_EQ(p->widget<QPushButton>("Command4")->text(), QStringLiteral("空心菱形"));
-    EXPECT_EQ(p->widget<QPushButton>("Command1")->font().pixelSize(), 32);
+    const struct {
+        const char* name;
+        QRect geometry;
+        const char* caption;
+    } buttons[] = {
+        {"Command1", QRect(56, 400, 169, 49), "正三角形"},
+        {"Command2", QRect(240, 400, 169, 49), "倒三角形"},
+        {"Command3", QRect(56, 464, 169, 49), "实心菱形"},
+        {"Command4", QRect(240, 464, 169, 49), "空心菱形"},
+    };
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
+        EXPECT_EQ(p->widget<QPushButton>(b.name)->geometry(), b.geometry);
+        EXPECT_EQ(p->widget<QPushButton>(b.name)->text(), QString::fromUtf8(b.caption));
+        EXPECT_EQ(p->widget<QPushButton>(b.name)->font().pixelSize(), 32);
+    }
 }
 
 TEST(StarPatternsQtTest, ClickedDiamondIsCentredInTheFormFont) {
