@@ -1,0 +1,5 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) { return rt::run_qt<prime_list::Form1>(prime_list::window(), argc, argv); }

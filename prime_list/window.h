@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rt/description.h"
+
+namespace prime_list {
+
+/// One button under the area where the primes are printed.
+rt::FormDescription window();
+
+}  // namespace prime_list

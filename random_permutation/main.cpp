@@ -1,0 +1,7 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) {
+    return rt::run_qt<random_permutation::Form1>(random_permutation::window(), argc, argv);
+}

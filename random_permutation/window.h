@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rt/description.h"
+
+namespace random_permutation {
+
+/// One wide button under the area where the arrangements are printed.
+rt::FormDescription window();
+
+}  // namespace random_permutation

@@ -1,0 +1,5 @@
+#include "form1.h"
+#include "rt/qt_host.h"
+#include "window.h"
+
+int main(int argc, char** argv) { return rt::run_qt<star_patterns::Form1>(star_patterns::window(), argc, argv); }

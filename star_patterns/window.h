@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rt/description.h"
+
+namespace star_patterns {
+
+/// Four buttons in two rows under the area where the figures are printed.
+rt::FormDescription window();
+
+}  // namespace star_patterns
