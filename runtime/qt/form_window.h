@@ -23,7 +23,7 @@ public:
     PrintSurface* print_surface() const { return m_surface; }
 
     void control_changed(const Control& control, Property property) override;
-    void printed_changed() override { m_surface->printed_changed(); }
+    void printed_changed(PrintChange) override { m_surface->printed_changed(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

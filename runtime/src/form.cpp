@@ -72,12 +72,12 @@ Control& Form::find(std::string_view name) const {
 
 void Form::Print(std::initializer_list<PrintItem> items, PrintEnd end) {
     m_printed.print(items, end);
-    if (m_view != nullptr) m_view->printed_changed();
+    if (m_view != nullptr) m_view->printed_changed(PrintChange::Printed);
 }
 
 void Form::Cls() {
     m_printed.clear();
-    if (m_view != nullptr) m_view->printed_changed();
+    if (m_view != nullptr) m_view->printed_changed(PrintChange::Cleared);
 }
 
 void Form::notify(const Control& control, Property property) {

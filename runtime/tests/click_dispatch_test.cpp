@@ -89,6 +89,19 @@ TEST(ClickDispatchTest, TextBoxKeepsAtMostItsLimit) {
     EXPECT_EQ(p.text("Text1"), "一二三四五");
 }
 
+TEST(FormViewTest, TheViewIsToldOfEveryChangeAsItIsMade) {
+    Form form(two_buttons());
+    testing::ScriptedHost view;
+    form.set_view(&view);
+    form.control<Label>("Label1").SetForeColor(255);
+    form.control<Label>("Label1").SetCaption("红");
+    form.Print({1}, PrintEnd::Semicolon);
+    form.Cls();
+    form.control<CommandButton>("Command2").SetEnabled(true);
+    const std::vector<std::string> expected{"Label1.ForeColor=255", "Label1=红", "Print", "Cls", "Command2.Enabled=1"};
+    EXPECT_EQ(view.changes(), expected);
+}
+
 class Misspelt final : public FormModule {
 public:
     explicit Misspelt(ModuleContext& context) : FormModule(context) {}

@@ -59,7 +59,7 @@ class PrintRecorder final : public rt::FormView {
 public:
     explicit PrintRecorder(rt::Form& form) : m_form(form) { form.set_view(this); }
     void control_changed(const rt::Control&, rt::Property) override {}
-    void printed_changed() override { steps.push_back(m_form.printed().text()); }
+    void printed_changed(rt::PrintChange) override { steps.push_back(m_form.printed().text()); }
 
     std::vector<std::string> steps;
 

@@ -17,12 +17,15 @@ class Form;
 /// The properties whose changes a host shows.
 enum class Property { Content, Enabled, ForeColor };
 
+/// How the printed text changed: a Print added to it, or Cls erased it.
+enum class PrintChange { Printed, Cleared };
+
 /// A host's view of a form: told of every change the program makes, as it is made.
 class FormView {
 public:
     virtual ~FormView() = default;
     virtual void control_changed(const Control& control, Property property) = 0;
-    virtual void printed_changed() = 0;
+    virtual void printed_changed(PrintChange change) = 0;
 };
 
 /// The most characters a text box holds when its description sets no limit.

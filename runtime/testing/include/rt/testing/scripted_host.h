@@ -66,7 +66,9 @@ public:
     Float32 RandomNext() override;
     Float64 time_of_day() override;
     void control_changed(const Control& control, Property property) override;
-    void printed_changed() override { m_changes.push_back("Print"); }
+    void printed_changed(PrintChange change) override {
+        m_changes.push_back(change == PrintChange::Cleared ? "Cls" : "Print");
+    }
 
 private:
     void dialog_opened();
