@@ -25,7 +25,7 @@ recommends=$(dpkg-deb -f "$deb" Recommends)
 [[ $recommends == *"fcitx5-frontend-qt6 | ibus"* ]] || fail "Recommends lacks the input-method front end: $recommends"
 
 dpkg-deb -x "$deb" "$work/root"
-for program in orvane teaching-programs; do
+for program in orvane luvesk teaching-programs; do
     out=$(cd "$work" && QT_QPA_PLATFORM=offscreen RT_FIRST_FRAME_REPORT=quit timeout 20 "$work/root/usr/bin/$program")
     [[ $out == first-frame* ]] || fail "$program from the package showed no window: $out"
     echo "$program: ${out#first-frame * }"

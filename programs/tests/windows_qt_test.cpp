@@ -1,0 +1,109 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include "all_programs.h"
+#include "form_window.h"
+#include "qt_program.h"
+
+namespace programs {
+namespace {
+
+void PrintTo(const ProgramModule& program, std::ostream* out) { *out << program.name; }
+
+/// The pixels of a label drawn with the text at the given size that differ from its background.
+int ink(const QLabel& model, const QString& text, QSize size) {
+    QLabel label;
+    label.setFont(model.font());
+    label.setPalette(model.palette());
+    label.setAutoFillBackground(true);
+    label.setAlignment(model.alignment());
+    label.setWordWrap(model.wordWrap());
+    label.setText(text);
+    label.resize(size);
+    const QImage image = label.grab().toImage();
+    const QRgb background = model.palette().color(QPalette::Window).rgb();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) != background;
+    return count;
+}
+
+/// True when the text shows whole in the label: no line is wider than the label, and the label
+/// draws all the ink that a taller one would (glyphs differ too much between faces for metrics
+/// to tell where the ink ends).
+bool fits(QWidget* widget, const QString& text) {
+    const auto* label = qobject_cast<QLabel*>(widget);
+    if (label == nullptr) return false;
+    const QSize size = label->size();
+    const QRectF lines = QFontMetricsF(label->font()).boundingRect(QRectF(0, 0, size.width(), 1000), Qt::TextWordWrap, text);
+    return lines.width() <= size.width() && ink(*label, text, size) == ink(*label, text, size + QSize(0, 200));
+}
+
+// Every window as the user sees it, at whatever scale QT_SCALE_FACTOR sets (ctest runs these
+// checks at 1 and at 2): geometry in device-independent pixels, no caption cut off, and the
+// window drawn at the screen's full resolution.
+class WindowsTest : public ::testing::TestWithParam<ProgramModule> {};
+
+TEST_P(WindowsTest, ControlsSitAtTheirPlacesAndNoCaptionIsCutOff) {
+    const ProgramModule& program = GetParam();
+    const rt::FormDescription description = program.window();
+    rt::testing::QtProgram p(description, program.make_module);
+    EXPECT_EQ(p.window().windowTitle().toStdString(), description.caption);
+    EXPECT_EQ(p.window().size(), QSize(rt::qt::pixels(description.width), rt::qt::pixels(description.height)));
+    for (const rt::ControlDescription& c : description.controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = p.window().widget_for(c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(),
+                  QRect(rt::qt::pixels(c.left), rt::qt::pixels(c.top), rt::qt::pixels(c.width), rt::qt::pixels(c.height)));
+        const QString caption = QString::fromStdString(c.caption);
+        if (qobject_cast<QLabel*>(widget) != nullptr && !caption.isEmpty())
+            EXPECT_TRUE(fits(widget, caption)) << "the caption is cut off";
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            EXPECT_LE(QFontMetricsF(button->font()).horizontalAdvance(caption), button->width() - 4)
+                << "the caption is wider than the button";
+    }
+}
+
+TEST_P(WindowsTest, WindowIsDrawnAtTheScreensResolution) {
+    const ProgramModule& program = GetParam();
+    rt::testing::QtProgram p(program.window(), program.make_module);
+    const QPixmap picture = p.window().grab();
+    const qreal scale = qApp->devicePixelRatio();
+    EXPECT_EQ(picture.devicePixelRatio(), scale);
+    EXPECT_EQ(picture.size(), p.window().size() * scale) << "drawn at full resolution, not enlarged afterwards";
+}
+
+TEST(WindowsTest, TheLongestTextsALabelShowsFitIt) {
+    const struct {
+        const char* program;
+        const char* label;
+        const char* text;
+    } cases[] = {
+        {"orvane", "Label13", "您已输光，游戏结束！~"},
+        {"orvane", "Label13", "17点大，您输"},
+        {"orvane", "Label2", "120"},
+        {"orvane", "Label4", "20"},
+        {"orvane", "Label12", "小"},
+        {"orvane", "Label15", "999"},
+        {"tilbry", "Label1", "+"},
+        {"tilbry", "Label1", "*"},
+        {"sarnic", "Label1", "-80000000"},
+        {"grentam", "Label1", "100000000000000000000000000000000000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.program) + "." + c.label);
+        const ProgramModule& program = find(c.program);
+        rt::testing::QtProgram p(program.window(), program.make_module);
+        EXPECT_TRUE(fits(p.window().widget_for(c.label), QString::fromUtf8(c.text)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryProgram, WindowsTest, ::testing::ValuesIn(all().begin(), all().end()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace programs
