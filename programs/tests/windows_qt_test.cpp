@@ -9,9 +9,11 @@
 #include "qt_program.h"
 
 namespace programs {
-namespace {
 
+/// How GoogleTest names a program in test output.
 void PrintTo(const ProgramModule& program, std::ostream* out) { *out << program.name; }
+
+namespace {
 
 /// The pixels of a label drawn with the text at the given size that differ from its background.
 int ink(const QLabel& model, const QString& text, QSize size) {
