@@ -1,21 +1,19 @@
 #include "fonts.h"
 
-#include <QFontDatabase>
-
 namespace rt::qt {
 
-QString song_family() {
-    static const QString family = [] {
-        for (const char* candidate : {"SimSun", "AR PL UMing CN", "Noto Serif CJK SC"})
-            if (QFontDatabase::hasFamily(QString::fromUtf8(candidate))) return QString::fromUtf8(candidate);
-        return QString();
-    }();
-    return family;
+QStringList song_families() {
+    return {QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")};
 }
 
 QFont qt_font(const Font& font) {
-    const QString face = QString::fromStdString(font.face);
-    QFont result(face == QStringLiteral("宋体") ? song_family() : face);
+    QFont result;
+    // Qt takes the first of the families that is installed when it first draws with the font.
+    // Asking the font database beforehand would cost as much as the rest of the start-up.
+    if (font.face == "宋体")
+        result.setFamilies(song_families());
+    else
+        result.setFamily(QString::fromStdString(font.face));
     // Pixel sizes keep text in proportion to the twip geometry whatever the screen's DPI.
     result.setPixelSize(qRound(font.points * 96.0 / 72.0));
     result.setWeight(static_cast<QFont::Weight>(font.weight));

@@ -83,9 +83,9 @@ TEST_F(QtHostTest, GeometryIsTwipsOverFifteen) {
 }
 
 TEST_F(QtHostTest, SongFaceResolvesToAnInstalledCjkFaceWithEqualHalfWidthAdvances) {
-    ASSERT_FALSE(qt::song_family().isEmpty()) << "no Song-style face installed";
     const QFont font = qt::qt_font(song(15.75));
-    EXPECT_EQ(QFontInfo(font).family(), qt::song_family());
+    EXPECT_TRUE(qt::song_families().contains(QFontInfo(font).family()))
+        << "宋体 resolved to " << QFontInfo(font).family().toStdString() << ", no Song-style face";
     EXPECT_EQ(font.pixelSize(), 21);
     EXPECT_EQ(qt::qt_font(song(24)).pixelSize(), 32);
     EXPECT_EQ(qt::qt_font(default_font()).pixelSize(), 12);
