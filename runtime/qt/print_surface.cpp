@@ -77,6 +77,10 @@ void PrintSurface::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void PrintSurface::paintEvent(QPaintEvent* event) {
+    // The window paints the background; with nothing printed there is nothing to add, and the
+    // form's font need not even be loaded.
+    const PrintedText& printed = m_form.printed();
+    if (printed.ended_lines().empty() && printed.current_line().empty()) return;
     QPainter painter(this);
     painter.setFont(m_font);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -89,11 +93,11 @@ void PrintSurface::paintEvent(QPaintEvent* event) {
             painter.drawText(0, top + metrics.ascent(), QString::fromStdString(line));
         top += line_height;
     };
-    for (const Text& line : m_form.printed().ended_lines()) {
+    for (const Text& line : printed.ended_lines()) {
         if (top > bottom) return;
         draw(line);
     }
-    if (top <= bottom) draw(m_form.printed().current_line());
+    if (top <= bottom) draw(printed.current_line());
 }
 
 }  // namespace rt::qt
