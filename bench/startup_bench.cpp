@@ -4,11 +4,13 @@
 //
 //   startup-bench [--bin DIR] [--rounds N] [--idle SECONDS] [--platform offscreen|xcb|both]
 //                 [--family FAMILY] [PROGRAM...]
+//   startup-bench --bare-command PROGRAM    (the bare window's command line, NUL-separated, for
+//                                            profiling it beside the program: xargs -0)
 //
 // Per start: the time from spawning the process to its first painted frame and the CPU time it
-// used until then (both reported by the process itself, see RT_FIRST_FRAME_REPORT), and its peak
-// resident memory at that frame. Per idle run: the CPU time used over the idle seconds after the
-// window has settled, read from /proc/PID/schedstat, and the repaints during them.
+// used until then (both reported by the process itself, see RT_FIRST_FRAME_REPORT). Per idle run
+// (three each): the CPU time used over the idle seconds after the window has settled, read from
+// /proc/PID/schedstat, the repaints during them, and then the peak resident memory (VmHWM).
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -50,6 +52,7 @@ struct Options {
     std::vector<std::string> platforms{"offscreen", "xcb"};
     std::string family = "AR PL UMing CN";
     std::vector<std::string> programs;
+    std::string bare_command_of;
 };
 
 /// A child process whose standard output is read line by line.
@@ -118,6 +121,20 @@ public:
         while (line(0.001)) ++count;
         return count;
     }
+    /// The process's peak resident memory so far, in MiB (VmHWM).
+    double peak_rss_mib() const {
+        std::ifstream in("/proc/" + std::to_string(m_pid) + "/status");
+        std::string key;
+        long long kib = 0;
+        while (in >> key) {
+            if (key == "VmHWM:") {
+                in >> kib;
+                break;
+            }
+            in.ignore(1 << 16, '\n');
+        }
+        return static_cast<double>(kib) / 1024;
+    }
     /// Nanoseconds the process has run on a CPU.
     long long cpu_ns() const {
         std::ifstream in("/proc/" + std::to_string(m_pid) + "/schedstat");
@@ -137,16 +154,15 @@ private:
 struct FirstFrame {
     double ms = 0;      // spawn to first painted frame
     double cpu_ms = 0;  // CPU time of the process until then
-    double rss_mib = 0; // peak resident memory until then
 };
 
 FirstFrame parse_first_frame(const std::string& line, long long started_ns) {
     std::istringstream in(line);
     std::string tag;
-    long long mono = 0, cpu = 0, rss_kib = 0;
-    in >> tag >> mono >> cpu >> rss_kib;
+    long long mono = 0, cpu = 0;
+    in >> tag >> mono >> cpu;
     if (tag != "first-frame") throw std::runtime_error("unexpected output: " + line);
-    return {static_cast<double>(mono - started_ns) / 1e6, static_cast<double>(cpu) / 1e6, static_cast<double>(rss_kib) / 1024};
+    return {static_cast<double>(mono - started_ns) / 1e6, static_cast<double>(cpu) / 1e6};
 }
 
 /// The bare window's command line for a program's window: the same size, title and widgets.
@@ -190,7 +206,6 @@ void measure_start(const std::vector<std::string>& command, const std::map<std::
     const FirstFrame f = parse_first_frame(*line, child.started_ns);
     s.ms.push_back(f.ms);
     s.cpu_ms.push_back(f.cpu_ms);
-    s.rss_mib.push_back(f.rss_mib);
 }
 
 void measure_idle(const std::vector<std::string>& command, const std::map<std::string, std::string>& env,
@@ -206,6 +221,7 @@ void measure_idle(const std::vector<std::string>& command, const std::map<std::s
     const long long elapsed = monotonic_ns() - t_before;
     s.idle_paints.push_back(child.count_lines_now());
     s.idle_percent.push_back(100.0 * static_cast<double>(cpu_used) / static_cast<double>(elapsed));
+    s.rss_mib.push_back(child.peak_rss_mib());
 }
 
 /// A private X display for the xcb runs; Xvfb writes the display number it took.
@@ -274,7 +290,7 @@ void run_platform(const Options& options, const std::string& platform) {
     }
     for (const auto* program : chosen) {
         const std::string name(program->name);
-        for (int run = 0; run < 2; ++run) {
+        for (int run = 0; run < 3; ++run) {
             measure_idle(bare_command(options, program->window()), watch_env, options.idle_seconds, bare_samples[name]);
             measure_idle({options.bin + "/" + name}, watch_env, options.idle_seconds, program_samples[name]);
         }
@@ -310,6 +326,7 @@ Options parse(int argc, char** argv) {
         else if (arg == "--rounds") options.rounds = std::stoi(value());
         else if (arg == "--idle") options.idle_seconds = std::stod(value());
         else if (arg == "--family") options.family = value();
+        else if (arg == "--bare-command") options.bare_command_of = value();
         else if (arg == "--platform") {
             const std::string p = value();
             options.platforms = p == "both" ? std::vector<std::string>{"offscreen", "xcb"} : std::vector<std::string>{p};
@@ -323,6 +340,11 @@ Options parse(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
+        if (!options.bare_command_of.empty()) {
+            for (const std::string& arg : bare_command(options, programs::find(options.bare_command_of).window()))
+                std::fwrite(arg.c_str(), 1, arg.size() + 1, stdout);
+            return 0;
+        }
         for (const std::string& platform : options.platforms) run_platform(options, platform);
         return 0;
     } catch (const std::exception& e) {

@@ -1,13 +1,30 @@
 # Installation as a desktop program, and the Debian package.
 include(GNUInstallDirs)
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+
+# add_icon_resources(TARGET NAME...): icons/NAME.svg drawn as PNGs of the sizes window managers
+# and lists ask for, as the resources :/icons/NAME-SIZE.png (PNG needs no image plugin).
+function(add_icon_resources target)
+    set(pngs "")
+    foreach(name IN LISTS ARGN)
+        foreach(size 16 24 32 48 64 128)
+            set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${name}-${size}.png)
+            add_custom_command(OUTPUT ${png}
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons
+                COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${PROJECT_SOURCE_DIR}/icons/${name}.svg
+                DEPENDS ${PROJECT_SOURCE_DIR}/icons/${name}.svg VERBATIM)
+            list(APPEND pngs ${png})
+        endforeach()
+    endforeach()
+    qt_add_resources(${target} ${target}_icons PREFIX /icons BASE ${CMAKE_CURRENT_BINARY_DIR}/icons FILES ${pngs})
+endfunction()
 
 # install_desktop_program(TARGET ICON TITLE_EN TITLE_ZH LINE_EN LINE_ZH): the executable into
-# bin/, its menu entry into share/applications/ and its icon (icons/ICON.svg, also shown by its
-# window) into the hicolor theme.
+# bin/, its menu entry into share/applications/ and its icon icons/ICON.svg into the hicolor
+# theme; the window shows the same icon from the target's resources.
 function(install_desktop_program target icon title_en title_zh line_en line_zh)
-    qt_add_resources(${target} ${target}_icon PREFIX /icons BASE ${PROJECT_SOURCE_DIR}/icons
-        FILES ${PROJECT_SOURCE_DIR}/icons/${icon}.svg)
+    add_icon_resources(${target} ${icon})
     set(DESKTOP_NAME_EN "${title_en}")
     set(DESKTOP_NAME_ZH "${title_zh}")
     set(DESKTOP_COMMENT_EN "${line_en}")
@@ -33,6 +50,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n, qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fcitx5-frontend-qt6 | ibus")
 include(CPack)

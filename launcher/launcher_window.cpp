@@ -1,11 +1,11 @@
 #include "launcher_window.h"
 
 #include <QFileInfo>
-#include <QIcon>
 #include <QLabel>
 #include <QProcess>
 #include <QVBoxLayout>
 
+#include "application_setup.h"
 #include "catalogue.h"
 #include "fonts.h"
 
@@ -32,7 +32,7 @@ LauncherWindow::LauncherWindow(QString program_dir, QWidget* parent)
     m_list->setFont(rt::qt::qt_font(rt::song(12)));
     for (const ProgramEntry& entry : catalogue()) {
         const QString name = QString::fromUtf8(entry.name);
-        auto* item = new QListWidgetItem(QIcon(QStringLiteral(":/icons/%1.svg").arg(name)),
+        auto* item = new QListWidgetItem(rt::qt::program_icon(name),
                                          QString::fromUtf8(entry.title) + QLatin1Char('\n') + QString::fromUtf8(entry.line),
                                          m_list);
         item->setData(kNameRole, name);

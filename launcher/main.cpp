@@ -9,6 +9,6 @@ int main(int argc, char** argv) {
     rt::qt::set_up_application(application);
     launcher::LauncherWindow window(QCoreApplication::applicationDirPath());
     rt::qt::report_first_frame(window);
-    window.show();
+    rt::qt::show_main_window(window);
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "application_setup.h"
 #include "launcher_window.h"
 #include "qt_program.h"
 
@@ -71,6 +73,25 @@ TEST(LauncherTest, AProgramThatCannotStartIsReported) {
     ASSERT_GE(texts.size(), 2);
     EXPECT_EQ(texts[0], QStringLiteral("错误"));
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("无法启动“前100个素数”：找不到程序文件"))) << texts[1].toStdString();
+}
+
+TEST(LauncherTest, ProgramIconsComeInTheSizesWindowManagersAskFor) {
+    const QIcon icon = rt::qt::program_icon(QStringLiteral("luvesk"));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(128, 128)));
+    EXPECT_TRUE(rt::qt::program_icon(QStringLiteral("no-such-program")).isNull());
+}
+
+TEST(LauncherTest, TheWindowGetsItsIconOnceItIsPainted) {
+    const QString own_name = QApplication::applicationName();
+    QApplication::setApplicationName(QStringLiteral("orvane"));
+    QApplication::setWindowIcon(QIcon());
+    LauncherWindow window(QStringLiteral("/nonexistent"));
+    rt::qt::show_main_window(window);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 2000));
+    EXPECT_EQ(window.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QApplication::setApplicationName(own_name);
 }
 
 }  // namespace

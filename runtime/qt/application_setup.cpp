@@ -1,7 +1,7 @@
 #include "application_setup.h"
 
+#include <QEvent>
 #include <QFile>
-#include <QIcon>
 #include <QLocale>
 
 #include "chinese_texts.h"
@@ -23,16 +23,48 @@ void load_chinese_translations(QApplication& application) {
         delete texts;  // not installed: Qt's own texts stay English, and the programs still run
 }
 
+/// Sets the application's icon after the first paint of the window it watches, then goes.
+class IconAfterFirstFrame final : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(program_icon(QApplication::applicationName()));
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+QIcon program_icon(const QString& name) {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        const QString file = QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+void show_main_window(QWidget& window) {
+    QApplication::setDesktopFileName(QApplication::applicationName());
+    new IconAfterFirstFrame(window);
+    window.show();
+}
 
 void set_up_application(QApplication& application) {
     load_chinese_translations(application);
     PrintSurface::install_accessibility();
     QApplication::setFont(qt_font(default_font()));
-    const QString name = QApplication::applicationName();
-    QApplication::setDesktopFileName(name);
-    const QString icon = QStringLiteral(":/icons/%1.svg").arg(name);
-    if (QFile::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
 }
 
 }  // namespace rt::qt

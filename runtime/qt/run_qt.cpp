@@ -29,7 +29,7 @@ int run_qt(const FormDescription& description, const ModuleFactory& make_module,
     qt::FormWindow window(*program);
     dialogs.set_parent(&window);
     qt::report_first_frame(window);
-    window.show();
+    qt::show_main_window(window);
     return QApplication::exec();
 }
 
