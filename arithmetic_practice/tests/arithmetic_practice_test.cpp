@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "rt/testing/control_table.h"
 #include "rt/testing/scripted_program.h"
 #include "window.h"
 
@@ -31,50 +32,27 @@ protected:
 };
 
 TEST(ArithmeticPracticeWindowTest, MatchesTheControlTable) {
-    struct Row {
-        const char* name;
-        rt::ControlKind kind;
-        const char* caption;
-        int left, top, width, height;
-        std::optional<rt::Font> font;
-        rt::Alignment alignment;
-    };
-    using enum rt::ControlKind;
-    const std::optional<rt::Font> song24 = rt::song(24), runtime_font;
-    const rt::Alignment left = rt::Alignment::Left, centre = rt::Alignment::Center;
-    // clang-format off
-    const Row rows[] = {
-        {"Text1",    TextBox,       "",                    960,  720, 1215, 735, song24,       left},
-        {"Label1",   Label,         "",                   2520,  840,  375, 375, song24,       left},
-        {"Text2",    TextBox,       "",                   3120,  720, 1455, 735, song24,       left},
-        {"Label2",   Label,         "=",                  4680,  840,  735, 495, song24,       centre},
-        {"Text3",    TextBox,       "",                   5640,  720, 1695, 735, song24,       left},
-        {"Command1", CommandButton, "产生100~500的随机数",  360, 2040, 2175, 615, runtime_font, left},
-        {"Command2", CommandButton, "做加法",             2760, 2040,  975, 615, runtime_font, left},
-        {"Command3", CommandButton, "做减法",             3960, 2040,  975, 615, runtime_font, left},
-        {"Command4", CommandButton, "做乘法",             5160, 2040,  975, 615, runtime_font, left},
-        {"Command5", CommandButton, "做除法",             6360, 2040,  975, 615, runtime_font, left},
-    };
-    // clang-format on
     const rt::FormDescription d = window();
     EXPECT_EQ(d.caption, "小学生算数练习工具");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(8655, 3030));
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
-    ASSERT_EQ(d.controls.size(), std::size(rows)) << "one control per row, in tab order";
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& row = rows[i];
-        const rt::ControlDescription& c = d.controls[i];
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(c.name, row.name);
-        EXPECT_EQ(c.kind, row.kind);
-        EXPECT_EQ(c.caption, row.caption);
-        EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::tie(row.left, row.top, row.width, row.height));
-        EXPECT_EQ(c.font, row.font);
-        EXPECT_EQ(c.options.alignment, row.alignment);
-        EXPECT_TRUE(c.options.enabled);
-        EXPECT_FALSE(c.options.back_color.has_value());
-        EXPECT_EQ(c.options.max_length, 0);
-    }
+    using enum rt::ControlKind;
+    const rt::Font f = rt::song(24);
+    const std::optional<rt::Font> runtime = rt::runtime_font;
+    // clang-format off
+    rt::testing::expect_control_table(d, {
+        {"Text1",    TextBox,       "",                    960,  720, 1215, 735, f},
+        {"Label1",   Label,         "",                   2520,  840,  375, 375, f},
+        {"Text2",    TextBox,       "",                   3120,  720, 1455, 735, f},
+        {"Label2",   Label,         "=",                  4680,  840,  735, 495, f, {.alignment = rt::Alignment::Center}},
+        {"Text3",    TextBox,       "",                   5640,  720, 1695, 735, f},
+        {"Command1", CommandButton, "产生100~500的随机数",  360, 2040, 2175, 615, runtime},
+        {"Command2", CommandButton, "做加法",             2760, 2040,  975, 615, runtime},
+        {"Command3", CommandButton, "做减法",             3960, 2040,  975, 615, runtime},
+        {"Command4", CommandButton, "做乘法",             5160, 2040,  975, 615, runtime},
+        {"Command5", CommandButton, "做除法",             6360, 2040,  975, 615, runtime},
+    });
+    // clang-format on
 }
 
 TEST_F(ArithmeticPracticeTest, OperandsAreWholeNumbersFromOneHundredToFiveHundred) {

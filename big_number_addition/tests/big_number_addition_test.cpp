@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "rt/testing/control_table.h"
 #include "rt/testing/scripted_program.h"
 #include "window.h"
 
@@ -68,41 +69,21 @@ std::string reference_sum(const std::string& a, const std::string& b) {
 }
 
 TEST(BigNumberAdditionWindowTest, MatchesTheControlTable) {
-    struct Row {
-        const char* name;
-        rt::ControlKind kind;
-        const char* caption;
-        int left, top, width, height;
-        std::optional<rt::Color> back;
-        int max_length;
-    };
-    using K = rt::ControlKind;
-    const std::optional<rt::Color> pink = 0x00FF80FF, none;
-    // clang-format off
-    const Row rows[] = {
-        {"Text1",    K::TextBox,       "",              600,  240, 13095, 735, none, 50},
-        {"Text2",    K::TextBox,       "",              600, 1200, 13095, 735, none, 50},
-        {"Command1", K::CommandButton, "进行加法计算", 3360, 2400,  7815, 855, none,  0},
-        {"Label1",   K::Label,         "",              600, 3600, 13215, 855, pink,  0},
-    };
-    // clang-format on
     const rt::FormDescription d = window();
     EXPECT_EQ(d.caption, "Form1");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(14550, 4875));
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
-    ASSERT_EQ(d.controls.size(), std::size(rows)) << "one control per row, in tab order";
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& row = rows[i];
-        const rt::ControlDescription& c = d.controls[i];
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(c.name, row.name);
-        EXPECT_EQ(c.kind, row.kind);
-        EXPECT_EQ(c.caption, row.caption);
-        EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::tie(row.left, row.top, row.width, row.height));
-        EXPECT_EQ(c.font, rt::song(24));
-        EXPECT_EQ(c.options.back_color, row.back);
-        EXPECT_EQ(c.options.max_length, row.max_length);
-    }
+    using enum rt::ControlKind;
+    const rt::Font f = rt::song(24);
+    const rt::ControlOptions fifty{.max_length = 50};
+    // clang-format off
+    rt::testing::expect_control_table(d, {
+        {"Text1",    TextBox,       "",              600,  240, 13095, 735, f, fifty},
+        {"Text2",    TextBox,       "",              600, 1200, 13095, 735, f, fifty},
+        {"Command1", CommandButton, "进行加法计算", 3360, 2400,  7815, 855, f},
+        {"Label1",   Label,         "",              600, 3600, 13215, 855, f, {.back_color = 0x00FF80FF}},
+    });
+    // clang-format on
 }
 
 TEST(BigNumberAdditionTest, TextBoxesHoldFiftyCharacters) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "rt/testing/control_table.h"
 #include "rt/testing/scripted_program.h"
 #include "window.h"
 
@@ -89,57 +90,38 @@ TEST_F(DiceGameTest, OpensInTheBettingPhaseWithFiftyChips) {
 }
 
 TEST(DiceGameWindowTest, MatchesTheControlTable) {
-    struct Row {
-        const char* name;
-        const char* caption;
-        int left, top, width, height;
-        double points;
-        std::optional<rt::Color> back;
-        bool enabled;
-    };
-    const std::optional<rt::Color> cyan = 0x00FFFF80, yellow = 0x0000FFFF, none;
-    // clang-format off
-    const Row rows[] = {
-        {"Label2",   "50",       1800,  240,  495, 375, 15.75, cyan,   true},
-        {"Label3",   "本轮下注",  240,  960, 1335, 375, 15.75, none,   true},
-        {"Label4",   "",         1800,  960,  495, 375, 15.75, cyan,   true},
-        {"Label1",   "当前筹码",  240,  240, 1335, 375, 15.75, none,   true},
-        {"Label5",   "色子1",    3120,  240,  975, 375, 15.75, none,   true},
-        {"Label6",   "",         3120,  960,  975, 375, 15.75, yellow, true},
-        {"Label7",   "色子2",    4440,  240,  975, 375, 15.75, none,   true},
-        {"Label8",   "",         4440,  960,  975, 375, 15.75, yellow, true},
-        {"Label9",   "色子3",    5880,  240,  975, 375, 15.75, none,   true},
-        {"Label10",  "",         5880,  960,  975, 375, 15.75, yellow, true},
-        {"Command1", "掷色子",   6720, 2760, 1455, 615, 15.75, none,   false},
-        {"Label11",  "本轮选择",  240, 1560, 1335, 375, 15.75, none,   true},
-        {"Label12",  "",         1800, 1560,  495, 375, 15.75, cyan,   true},
-        {"Command2", "选大小",    600, 2760, 1455, 615, 15.75, none,   true},
-        {"Command3", "下注",     2640, 2760, 1455, 615, 15.75, none,   true},
-        {"Command4", "买定离手", 4680, 2760, 1455, 615, 15.75, none,   true},
-        {"Command5", "结算",     8760, 2760, 1455, 615, 15.75, none,   false},
-        {"Label13",  "",         3120, 1680, 5895, 735, 24,    none,   true},
-        {"Label14",  "您已坚持", 7440,  600, 1695, 495, 20.25, none,   true},
-        {"Label15",  "0",        9240,  600,  735, 495, 20.25, none,   true},
-        {"Label16",  "回合",     9960,  600,  975, 495, 20.25, none,   true},
-    };
-    // clang-format on
     const rt::FormDescription d = window();
     EXPECT_EQ(d.caption, "小赌怡情，大赌伤身");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(11340, 4125));
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
-    ASSERT_EQ(d.controls.size(), std::size(rows)) << "one control per row, in tab order";
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& row = rows[i];
-        const rt::ControlDescription& c = d.controls[i];
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(c.name, row.name);
-        EXPECT_EQ(c.caption, row.caption);
-        EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::tie(row.left, row.top, row.width, row.height));
-        EXPECT_EQ(c.font, rt::song(row.points));
-        EXPECT_EQ(c.options.back_color, row.back);
-        EXPECT_EQ(c.options.enabled, row.enabled);
-        EXPECT_EQ(c.options.alignment, rt::Alignment::Left);
-    }
+    using enum rt::ControlKind;
+    const rt::Font f = rt::song(15.75), big = rt::song(24), rounds = rt::song(20.25);
+    const rt::ControlOptions cyan{.back_color = 0x00FFFF80}, yellow{.back_color = 0x0000FFFF}, off{.enabled = false};
+    // clang-format off
+    rt::testing::expect_control_table(d, {
+        {"Label2",   Label,         "50",       1800,  240,  495, 375, f, cyan},
+        {"Label3",   Label,         "本轮下注",  240,  960, 1335, 375, f},
+        {"Label4",   Label,         "",         1800,  960,  495, 375, f, cyan},
+        {"Label1",   Label,         "当前筹码",  240,  240, 1335, 375, f},
+        {"Label5",   Label,         "色子1",    3120,  240,  975, 375, f},
+        {"Label6",   Label,         "",         3120,  960,  975, 375, f, yellow},
+        {"Label7",   Label,         "色子2",    4440,  240,  975, 375, f},
+        {"Label8",   Label,         "",         4440,  960,  975, 375, f, yellow},
+        {"Label9",   Label,         "色子3",    5880,  240,  975, 375, f},
+        {"Label10",  Label,         "",         5880,  960,  975, 375, f, yellow},
+        {"Command1", CommandButton, "掷色子",   6720, 2760, 1455, 615, f, off},
+        {"Label11",  Label,         "本轮选择",  240, 1560, 1335, 375, f},
+        {"Label12",  Label,         "",         1800, 1560,  495, 375, f, cyan},
+        {"Command2", CommandButton, "选大小",    600, 2760, 1455, 615, f},
+        {"Command3", CommandButton, "下注",     2640, 2760, 1455, 615, f},
+        {"Command4", CommandButton, "买定离手", 4680, 2760, 1455, 615, f},
+        {"Command5", CommandButton, "结算",     8760, 2760, 1455, 615, f, off},
+        {"Label13",  Label,         "",         3120, 1680, 5895, 735, big},
+        {"Label14",  Label,         "您已坚持", 7440,  600, 1695, 495, rounds},
+        {"Label15",  Label,         "0",        9240,  600,  735, 495, rounds},
+        {"Label16",  Label,         "回合",     9960,  600,  975, 495, rounds},
+    });
+    // clang-format on
 }
 
 TEST_F(DiceGameTest, OnlyTheExactTextsAreChoices) {

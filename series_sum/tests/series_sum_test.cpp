@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "rt/testing/control_table.h"
 #include "rt/testing/scripted_program.h"
 #include "window.h"
 
@@ -24,38 +25,20 @@ void calculate(ScriptedProgram& program, const rt::Text& typed) {
 }
 
 TEST(SeriesSumWindowTest, MatchesTheControlTable) {
-    struct Row {
-        const char* name;
-        rt::ControlKind kind;
-        const char* caption;
-        int left, top, width, height;
-        double points;
-    };
-    using K = rt::ControlKind;
-    // clang-format off
-    const Row rows[] = {
-        {"Command1", K::CommandButton, "计算",                     9120, 3120, 2775, 855, 24},
-        {"Label1",   K::Label,         "计算 1+12+123+...  一共",  6000, 1560, 5655, 735, 24},
-        {"Label2",   K::Label,         "项的和",                  13320, 1560, 1575, 735, 24},
-        {"Text1",    K::TextBox,       "",                        11880, 1560, 1095, 840, 36},
-    };
-    // clang-format on
     const rt::FormDescription d = window();
     EXPECT_EQ(d.caption, "Form1");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(15150, 4740));
     EXPECT_EQ(d.font, rt::song(15.75)) << "the printed lines use the form's font";
-    ASSERT_EQ(d.controls.size(), std::size(rows)) << "one control per row, in tab order";
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& row = rows[i];
-        const rt::ControlDescription& c = d.controls[i];
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(c.name, row.name);
-        EXPECT_EQ(c.kind, row.kind);
-        EXPECT_EQ(c.caption, row.caption);
-        EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height), std::tie(row.left, row.top, row.width, row.height));
-        EXPECT_EQ(c.font, rt::song(row.points));
-        EXPECT_FALSE(c.options.back_color.has_value());
-    }
+    using enum rt::ControlKind;
+    const rt::Font f = rt::song(24);
+    // clang-format off
+    rt::testing::expect_control_table(d, {
+        {"Command1", CommandButton, "计算",                     9120, 3120, 2775, 855, f},
+        {"Label1",   Label,         "计算 1+12+123+...  一共",  6000, 1560, 5655, 735, f},
+        {"Label2",   Label,         "项的和",                  13320, 1560, 1575, 735, f},
+        {"Text1",    TextBox,       "",                        11880, 1560, 1095, 840, rt::song(36)},
+    });
+    // clang-format on
 }
 
 // Every accepted count prints the count and the sum as number items: a sign place, the digits
