@@ -56,8 +56,11 @@ Faults CheckedProgram::click(std::string_view button, const std::optional<rt::Te
     m_last_click = m_watchdog.time(std::string(m_rules.program) + " " + std::string(button) + " " + what,
                                    [&] { m_program.click(button); });
     host.while_dialog_open(nullptr);
+    m_last_asked = given.has_value();
     const Click click{button, m_state, m_program.form(), host.dialogs(), given};
     Faults faults = check(m_rules, click);
+    if (m_state.control(button).enabled) ++m_tally.delivered;
+    if (const auto message = click.message()) ++(message->title == "错误" ? m_tally.messages : m_tally.reports);
     m_state.update(m_program.form());
     return faults;
 }

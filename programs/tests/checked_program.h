@@ -26,6 +26,15 @@ public:
 
     rt::testing::ScriptedProgram& scripted() { return m_program; }
     const WindowState& state() const { return m_state; }
+    /// How many clicks were delivered, and how many of them ended in a message or a report.
+    struct Tally {
+        long delivered = 0;
+        long messages = 0;
+        long reports = 0;
+    };
+    const Tally& tally() const { return m_tally; }
+    /// True when the last click opened an InputBox.
+    bool last_click_asked() const { return m_last_asked; }
     /// How long the last click took.
     std::chrono::steady_clock::duration last_click() const { return m_last_click; }
     /// The buttons and the text boxes, in tab order.
@@ -37,6 +46,8 @@ private:
     rt::testing::ScriptedProgram m_program;
     WindowState m_state;
     std::chrono::steady_clock::duration m_last_click{};
+    Tally m_tally;
+    bool m_last_asked = false;
 };
 
 }  // namespace programs::testing
