@@ -44,6 +44,8 @@ const std::vector<HostileText>& hostile_texts() {
         {"1e309", "1e309"},
         {"-1e309", "-1e309"},
         {"1e-400", "1e-400"},
+        {"the largest 64-bit float", "1.7976931348623157e308"},
+        {"the smallest 64-bit float above 0", "4.9e-324"},
         {"-0", "-0"},
         {"NaN", "NaN"},
         {"Infinity", "Infinity"},

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 
 #include "rt/conversions.h"
@@ -353,8 +354,9 @@ void check(const Click& click, Faults& faults) {
     static const std::regex kReal("-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?");
     static const std::regex kQuotient("-?[0-9]+(\\.[0-9]{1,3})?");
     const bool written_well = std::regex_match(shown, op == 3 ? kQuotient : kReal) && shown != "-0";
-    const double value = written_well ? rt::Val(shown).value() : NAN;
-    const double tolerance = (op == 3 ? 0.0005 : 0.0) + 1e-14 * std::fabs(r) + 1e-300;
+    // Read in long double: fifteen digits of the largest double round beyond its range.
+    const long double value = written_well ? std::strtold(shown.c_str(), nullptr) : NAN;
+    const long double tolerance = (op == 3 ? 0.0005L : 0.0L) + 1e-14L * std::fabs(r) + 1e-300L;
     if (!written_well || !(std::fabs(value - r) <= tolerance))
         faults.push_back(why + " shows " + quoted(shown) + ", the value is " + std::to_string(r));
 }
