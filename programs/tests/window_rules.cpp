@@ -104,7 +104,9 @@ std::string describe(const ShownDialog& dialog) {
 std::string quoted(std::string_view text) { return "\"" + visible(text) + "\""; }
 
 // ---------------------------------------------------------------------------------------------
-// Independent reckoning of what the programs show: plain C++ arithmetic, not the runtime's.
+// Independent reckoning of what the programs show, in plain C++ arithmetic. Only the reading of
+// a typed number is left to the runtime's Val and rounding, which their own tests and the
+// fuzz targets check.
 
 /// The whole number a text holds, in the plain decimal form the programs write.
 std::optional<long long> whole(const Text& text) {
