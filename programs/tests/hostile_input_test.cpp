@@ -182,15 +182,19 @@ TEST(HostileInputSweepDiceGame, EveryPhaseTakesEveryHostileAnswer) {
         sound("Command1", "");
         every_button("settle phase");
 
-        // Lose whole stakes until the balance is below the smallest stake: game over.
-        for (int round = 0; round < 20 && p.scripted().enabled("Command2"); ++round) {
-            const int balance = std::stoi(p.scripted().caption("Label2"));
+        // Lose stakes of 20 down to a balance below the largest stake, where the balance limits
+        // the bet; then lose the rest: game over.
+        auto lose = [&](int stake) {
             sound("Command2", "大");
-            sound("Command3", std::to_string(std::min(balance, 20)).c_str());
+            sound("Command3", std::to_string(stake).c_str());
             sound("Command4", "");
             sound("Command1", "");
             sound("Command5", "");
-        }
+        };
+        auto balance = [&] { return std::stoi(p.scripted().caption("Label2")); };
+        while (balance() >= 25) lose(20);
+        every_button("betting phase with fewer chips than the largest stake");
+        lose(std::min(balance(), 20));
         EXPECT_EQ(p.scripted().caption("Label13"), "您已输光，游戏结束！~");
         every_button("game over");
         report(faults);
