@@ -182,8 +182,8 @@ TEST(HostileInputSweepDiceGame, EveryPhaseTakesEveryHostileAnswer) {
         sound("Command1", "");
         every_button("settle phase");
 
-        // Lose stakes of 20 down to a balance below the largest stake, where the balance limits
-        // the bet; then lose the rest: game over.
+        // Lose down to a balance of 6 to 10 chips, where the balance limits the bet (12 is
+        // refused); then lose the rest: game over.
         auto lose = [&](int stake) {
             sound("Command2", "大");
             sound("Command3", std::to_string(stake).c_str());
@@ -192,9 +192,9 @@ TEST(HostileInputSweepDiceGame, EveryPhaseTakesEveryHostileAnswer) {
             sound("Command5", "");
         };
         auto balance = [&] { return std::stoi(p.scripted().caption("Label2")); };
-        while (balance() >= 25) lose(20);
-        every_button("betting phase with fewer chips than the largest stake");
-        lose(std::min(balance(), 20));
+        while (balance() > 10) lose(std::max(5, std::min(20, balance() - 10)));
+        every_button("betting phase with at most 10 chips");
+        lose(balance());
         EXPECT_EQ(p.scripted().caption("Label13"), "您已输光，游戏结束！~");
         every_button("game over");
         report(faults);
