@@ -1,0 +1,101 @@
+#pragma once
+
+// What every program's window must keep true whatever the user types and clicks: the dialogs
+// it may show, the controls its handlers may change, how its printed text may change, and what
+// each button's click must leave on the window. The hostile-input sweep and the monkey run
+// check every click they make against these rules.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rt/form.h"
+#include "rt/testing/scripted_host.h"
+
+namespace programs::testing {
+
+/// What one control shows.
+struct ControlState {
+    rt::Text content;
+    bool enabled = true;
+    rt::Color fore_color;
+    friend bool operator==(const ControlState&, const ControlState&) = default;
+};
+
+/// Everything a window shows: its controls and its printed text.
+struct WindowState {
+    std::map<std::string, ControlState, std::less<>> controls;
+    std::vector<rt::Text> lines;  ///< the ended printed lines
+    rt::Text current_line;        ///< the printed line in progress
+
+    static WindowState of(const rt::Form& form);
+    /// Takes on what the form shows now. Printed lines that only grew are appended, not copied
+    /// again, so that a long run over a program that prints a lot stays quick.
+    void update(const rt::Form& form);
+    const ControlState& control(std::string_view name) const;
+};
+
+/// One click as it happened.
+struct Click {
+    std::string_view button;
+    const WindowState& before;
+    const rt::Form& after;
+    /// The dialogs the click opened, in order.
+    std::span<const rt::testing::ShownDialog> dialogs;
+    /// The text the click's InputBox returned, if it opened one.
+    std::optional<rt::Text> answer;
+
+    const rt::Text& content_before(std::string_view name) const { return before.control(name).content; }
+    const rt::Text& content_after(std::string_view name) const { return after.find(name).content(); }
+    /// The one MsgBox the click showed, if any: a message of the program or an error report.
+    std::optional<rt::testing::ShownDialog> message() const;
+    /// True when the click showed the program's message with this prompt.
+    bool showed(const rt::Text& prompt) const;
+    /// True when the click ended with the runtime's report of this error.
+    bool reported(rt::ErrorKind kind) const;
+    /// The printed lines the click added to those there before.
+    std::span<const rt::Text> new_lines() const;
+};
+
+/// The faults found in one click, each a sentence.
+using Faults = std::vector<std::string>;
+
+/// How a program's printed text may change.
+enum class Printing {
+    Never,    ///< nothing is ever printed
+    Appends,  ///< whole lines are added below the earlier ones, which stay as they are
+    Replaces  ///< one whole figure or matrix replaces what was printed
+};
+
+/// The rules of one program's window.
+struct Rules {
+    std::string_view program;
+    /// The only dialogs the program may open: its InputBoxes, its messages, the runtime's
+    /// reports of the errors it can run into.
+    std::vector<rt::testing::ShownDialog> dialogs{};
+    /// The controls the handlers change; every other control always keeps what it shows.
+    std::vector<std::string> written{};
+    /// The controls a click changes even when it then fails with a message or a report;
+    /// every other control, and the printed text, stays as it was.
+    std::vector<std::string> written_before_failure{};
+    Printing printing = Printing::Never;
+    /// What a delivered click must have done, judged from the window before and after it.
+    std::function<void(const Click&, Faults&)> check_click{};
+};
+
+/// The rules of the named program (the ten of programs::all()).
+const Rules& rules_for(std::string_view program);
+
+/// Checks one click against the program's rules: a click on a disabled button does nothing,
+/// only the allowed dialogs show, nothing is lost, and the click did what its button does.
+Faults check(const Rules& rules, const Click& click);
+
+/// A text as a reader of a failure message can see it: control characters, bytes that are not
+/// UTF-8 and long texts made visible and short.
+std::string visible(std::string_view text);
+
+}  // namespace programs::testing
