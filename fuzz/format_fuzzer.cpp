@@ -55,7 +55,8 @@ std::string shape_error(std::string_view text, const Pattern& p) {
     if (point != std::string_view::npos && decimals.empty()) return "a point without decimals";
     if (whole.size() < p.min_whole) return "fewer whole digits than the pattern's zeros";
     if (whole.size() > p.min_whole && whole[0] == '0') return "a needless leading zero";
-    if (decimals.size() < p.min_decimals || decimals.size() > p.max_decimals) return "decimals outside the pattern's count";
+    if (decimals.size() < p.min_decimals || decimals.size() > p.max_decimals)
+        return "decimals outside the pattern's count";
     if (decimals.size() > p.min_decimals && decimals.back() == '0') return "a needless trailing zero";
     if (minus && whole.find_first_not_of('0') == std::string_view::npos &&
         decimals.find_first_not_of('0') == std::string_view::npos)
@@ -71,7 +72,7 @@ bool rounds_to(const fuzz::Decimal& form, const fuzz::Decimal& shown, std::size_
     return distance == half && fuzz::abs(shown) > fuzz::abs(form);
 }
 
-std::string quoted_pattern_call(double value, std::string_view pattern) {
+std::string format_call(double value, std::string_view pattern) {
     return "Format(" + fuzz::show(value) + ", " + fuzz::quoted(pattern) + ")";
 }
 
@@ -92,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         value = std::strtod((std::to_string(mantissa) + "e" + std::to_string(power)).c_str(), nullptr);
     }
     const std::string_view pattern = (mode & 2) == 0 ? std::string_view("0.###") : in.rest();
-    const std::string call = quoted_pattern_call(value, pattern);
+    const std::string call = format_call(value, pattern);
     const auto result = fuzz::attempt([&] { return rt::Format(value, pattern); });
     const auto result_text = [&] { return result.value ? fuzz::quoted(*result.value) : fuzz::kind_name(result.error); };
 

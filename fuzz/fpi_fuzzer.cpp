@@ -26,8 +26,8 @@ template <class Int>
 void check_rounding(const char* name, double value, const fuzz::Outcome<Int>& result) {
     using T = typename Int::value_type;
     const double rounded = reference_round(value);
-    const bool in_range = std::isfinite(rounded) && rounded >= std::numeric_limits<T>::min() &&
-                          rounded <= std::numeric_limits<T>::max();
+    const bool in_range =
+        std::isfinite(rounded) && rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max();
     const std::string context = std::string(name) + "(" + fuzz::show(value) + ")";
     if (!in_range) {
         FUZZ_CHECK(result.error == rt::ErrorKind::Overflow,

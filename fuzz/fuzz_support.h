@@ -23,8 +23,8 @@ namespace fuzz {
 }
 
 /// Checks a property; `detail` is only built when it fails.
-#define FUZZ_CHECK(property, detail)                     \
-    do {                                                 \
+#define FUZZ_CHECK(property, detail)                      \
+    do {                                                  \
         if (!(property)) ::fuzz::fail(#property, detail); \
     } while (false)
 

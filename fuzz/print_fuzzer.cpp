@@ -19,8 +19,8 @@ namespace {
 
 void check_whole_number_item(std::int64_t number, const rt::PrintItem& item) {
     const std::string expected = (number < 0 ? "" : " ") + std::to_string(number) + " ";
-    FUZZ_CHECK(item.text() == expected,
-               "the item of " + std::to_string(number) + " is " + fuzz::quoted(item.text()) + ", expected " + fuzz::quoted(expected));
+    FUZZ_CHECK(item.text() == expected, "the item of " + std::to_string(number) + " is " + fuzz::quoted(item.text()) +
+                                            ", expected " + fuzz::quoted(expected));
 }
 
 void check_float_item(double value, int significant, const rt::PrintItem& item) {
@@ -67,9 +67,11 @@ void print(rt::PrintedText& printed, const std::vector<rt::PrintItem>& items, rt
     }
 
     const bool new_line = end == rt::PrintEnd::NewLine;
-    FUZZ_CHECK(printed.text() == before + added + (new_line ? "\n" : ""),
-               "Print of " + fuzz::quoted(added) + " after " + fuzz::quoted(before) + " shows " + fuzz::quoted(printed.text()));
-    FUZZ_CHECK(printed.ended_lines().size() == lines_before + (new_line ? 1 : 0), "a Print ended the wrong number of lines");
+    FUZZ_CHECK(printed.text() == before + added + (new_line ? "\n" : ""), "Print of " + fuzz::quoted(added) +
+                                                                              " after " + fuzz::quoted(before) +
+                                                                              " shows " + fuzz::quoted(printed.text()));
+    FUZZ_CHECK(printed.ended_lines().size() == lines_before + (new_line ? 1 : 0),
+               "a Print ended the wrong number of lines");
     if (new_line)
         FUZZ_CHECK(printed.ended_lines().back() == line_before + added && printed.current_line().empty(),
                    "the ended line is not the line in progress with the items");
@@ -97,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::string text(in.rest().substr(0, length));
                 for (std::size_t i = 0; i < length; ++i) in.take<char>();
                 item = rt::PrintItem(text);
-                FUZZ_CHECK(item->text() == text, "the text item " + fuzz::quoted(text) + " is " + fuzz::quoted(item->text()));
+                FUZZ_CHECK(item->text() == text,
+                           "the text item " + fuzz::quoted(text) + " is " + fuzz::quoted(item->text()));
                 break;
             }
             case 1: {
@@ -132,7 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 6:
-                print(printed, items, in.take<std::uint8_t>() % 2 == 0 ? rt::PrintEnd::NewLine : rt::PrintEnd::Semicolon);
+                print(printed, items,
+                      in.take<std::uint8_t>() % 2 == 0 ? rt::PrintEnd::NewLine : rt::PrintEnd::Semicolon);
                 items.clear();
                 break;
             case 7:

@@ -47,13 +47,14 @@ void check_read_back(const std::string& call, const rt::Text& text, const fuzz::
     const double nearest = std::strtod(text.c_str(), nullptr);
     if (std::isinf(nearest)) {
         FUZZ_CHECK(read.error == rt::ErrorKind::Overflow,
-                   "Val(" + call + ") = Val(" + fuzz::quoted(text) + ") beyond the float range: expected Overflow, got " +
+                   "Val(" + call + ") = Val(" + fuzz::quoted(text) +
+                       ") beyond the float range: expected Overflow, got " +
                        (read.value ? fuzz::show(*read.value) : fuzz::kind_name(read.error)));
         return;
     }
     FUZZ_CHECK(read.value, "Val(" + fuzz::quoted(text) + ") raised " + fuzz::kind_name(read.error));
-    FUZZ_CHECK(*read.value == nearest,
-               "Val(" + fuzz::quoted(text) + ") gave " + fuzz::show(*read.value) + ", nearest float " + fuzz::show(nearest));
+    FUZZ_CHECK(*read.value == nearest, "Val(" + fuzz::quoted(text) + ") gave " + fuzz::show(*read.value) +
+                                           ", nearest float " + fuzz::show(nearest));
 }
 
 void check_str_r8(double value) {
@@ -65,7 +66,8 @@ void check_str_r8(double value) {
     check_read_back(call, text, read);
     if (read.value) {
         const rt::Text again = rt::StrR8(*read.value);
-        FUZZ_CHECK(again == text, "StrR8(Val(" + call + ")) gave " + fuzz::quoted(again) + " after " + fuzz::quoted(text));
+        FUZZ_CHECK(again == text,
+                   "StrR8(Val(" + call + ")) gave " + fuzz::quoted(again) + " after " + fuzz::quoted(text));
     }
 }
 

@@ -45,7 +45,8 @@ std::size_t well_formed_length(std::string_view text, std::size_t pos) {
 std::uint32_t decode(std::string_view sequence) {
     static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
     std::uint32_t code = static_cast<unsigned char>(sequence[0]) & kLeadMask[sequence.size()];
-    for (std::size_t i = 1; i < sequence.size(); ++i) code = code << 6 | (static_cast<unsigned char>(sequence[i]) & 0x3F);
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        code = code << 6 | (static_cast<unsigned char>(sequence[i]) & 0x3F);
     return code;
 }
 
@@ -75,9 +76,9 @@ void check_characters(std::string_view text, const std::vector<std::string_view>
     const std::string shown = fuzz::quoted(text);
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         const std::size_t expected = std::max<std::size_t>(well_formed_length(text, pos), 1);
-        FUZZ_CHECK(rt::char_size(text, pos) == expected,
-                   "char_size(" + shown + ", " + std::to_string(pos) + ") = " + std::to_string(rt::char_size(text, pos)) +
-                       ", expected " + std::to_string(expected));
+        FUZZ_CHECK(rt::char_size(text, pos) == expected, "char_size(" + shown + ", " + std::to_string(pos) +
+                                                             ") = " + std::to_string(rt::char_size(text, pos)) +
+                                                             ", expected " + std::to_string(expected));
     }
     const std::int32_t length = rt::Len(text).value();
     FUZZ_CHECK(static_cast<std::size_t>(length) == chars.size(),
@@ -106,15 +107,16 @@ void check_characters(std::string_view text, const std::vector<std::string_view>
 void check_mid_and_right(std::string_view text, const std::vector<std::string_view>& chars, std::int32_t start,
                          std::int32_t length, std::int32_t count) {
     const std::string shown = fuzz::quoted(text);
-    const std::string mid_call =
-        "Mid(" + shown + ", " + std::to_string(start) + ", " + std::to_string(length) + ")";
+    const std::string mid_call = "Mid(" + shown + ", " + std::to_string(start) + ", " + std::to_string(length) + ")";
     const auto mid = fuzz::attempt([&] { return rt::Mid(text, start, length); });
     if (start < 1 || length < 0) {
-        FUZZ_CHECK(mid.error == rt::ErrorKind::InvalidCall, mid_call + ": expected InvalidCall, got " + outcome_text(mid));
+        FUZZ_CHECK(mid.error == rt::ErrorKind::InvalidCall,
+                   mid_call + ": expected InvalidCall, got " + outcome_text(mid));
     } else {
         const std::int64_t begin = std::int64_t{start} - 1;
         const std::string expected = joined(chars, begin, begin + length);
-        FUZZ_CHECK(mid.value == expected, mid_call + " = " + outcome_text(mid) + ", expected " + fuzz::quoted(expected));
+        FUZZ_CHECK(mid.value == expected,
+                   mid_call + " = " + outcome_text(mid) + ", expected " + fuzz::quoted(expected));
         const std::int64_t taken = std::clamp<std::int64_t>(std::int64_t(chars.size()) - begin, 0, length);
         FUZZ_CHECK(rt::Len(*mid.value).value() == taken, "Len(" + mid_call + ") is not " + std::to_string(taken));
     }
@@ -122,11 +124,13 @@ void check_mid_and_right(std::string_view text, const std::vector<std::string_vi
     const std::string right_call = "Right(" + shown + ", " + std::to_string(count) + ")";
     const auto right = fuzz::attempt([&] { return rt::Right(text, count); });
     if (count < 0) {
-        FUZZ_CHECK(right.error == rt::ErrorKind::InvalidCall, right_call + ": expected InvalidCall, got " + outcome_text(right));
+        FUZZ_CHECK(right.error == rt::ErrorKind::InvalidCall,
+                   right_call + ": expected InvalidCall, got " + outcome_text(right));
     } else {
         const std::int64_t size = static_cast<std::int64_t>(chars.size());
         const std::string expected = joined(chars, size - count, size);
-        FUZZ_CHECK(right.value == expected, right_call + " = " + outcome_text(right) + ", expected " + fuzz::quoted(expected));
+        FUZZ_CHECK(right.value == expected,
+                   right_call + " = " + outcome_text(right) + ", expected " + fuzz::quoted(expected));
         FUZZ_CHECK(rt::Len(*right.value).value() == std::min<std::int64_t>(count, size),
                    "Len(" + right_call + ") is not the number of characters taken");
     }
@@ -148,7 +152,8 @@ void check_codes(std::string_view text, const std::vector<std::string_view>& cha
                        call + " = " + (value.value ? std::to_string(*value.value) : fuzz::kind_name(value.error)) +
                            ", expected the 16-bit pattern of " + std::to_string(expected));
             if (well_formed)
-                FUZZ_CHECK(rt::BstrFromAnsi(*value.value) == first, "BstrFromAnsi(" + call + ") is not the first character");
+                FUZZ_CHECK(rt::BstrFromAnsi(*value.value) == first,
+                           "BstrFromAnsi(" + call + ") is not the first character");
         }
     }
 
@@ -161,9 +166,11 @@ void check_codes(std::string_view text, const std::vector<std::string_view>& cha
     }
     FUZZ_CHECK(character.value, from_call + " raised " + fuzz::kind_name(character.error));
     const std::string& made = *character.value;
-    FUZZ_CHECK(!made.empty() && well_formed_length(made, 0) == made.size() && decode(made) == unit,
-               from_call + " = " + fuzz::quoted(made) + ", not the one well-formed character U+" + std::to_string(unit));
-    FUZZ_CHECK(rt::Len(made).value() == 1 && rt::AnsiValue(made).value() == code, "AnsiValue(" + from_call + ") is not the code");
+    FUZZ_CHECK(
+        !made.empty() && well_formed_length(made, 0) == made.size() && decode(made) == unit,
+        from_call + " = " + fuzz::quoted(made) + ", not the one well-formed character U+" + std::to_string(unit));
+    FUZZ_CHECK(rt::Len(made).value() == 1 && rt::AnsiValue(made).value() == code,
+               "AnsiValue(" + from_call + ") is not the code");
 }
 
 }  // namespace

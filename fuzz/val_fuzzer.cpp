@@ -25,7 +25,8 @@ std::string ascii_view(std::string_view text) {
         }
         // U+FF0B ＋, U+FF0D －, U+FF0E ．, U+FF10..U+FF19 ０-９.
         const auto last = i + 2 < text.size() ? static_cast<unsigned char>(text[i + 2]) : 0;
-        if (text.substr(i, 2) == "\xEF\xBC" && ((last >= 0x90 && last <= 0x99) || last == 0x8B || last == 0x8D || last == 0x8E)) {
+        if (text.substr(i, 2) == "\xEF\xBC" &&
+            ((last >= 0x90 && last <= 0x99) || last == 0x8B || last == 0x8D || last == 0x8E)) {
             out += last >= 0x90 ? static_cast<char>('0' + last - 0x90) : last == 0x8B ? '+' : last == 0x8D ? '-' : '.';
             i += 3;
         } else {
