@@ -9,8 +9,9 @@
 //
 // Per start: the time from spawning the process to its first painted frame and the CPU time it
 // used until then (both reported by the process itself, see RT_FIRST_FRAME_REPORT). Per idle run
-// (three each): the CPU time used over the idle seconds after the window has settled, read from
-// /proc/PID/schedstat, the repaints during them, and then the peak resident memory (VmHWM).
+// (three, all windows open together): the CPU time used over the idle seconds after the windows
+// have settled, read from /proc/PID/schedstat, the repaints during them, and then each one's
+// peak resident memory (VmHWM).
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -26,6 +27,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -105,8 +107,8 @@ public:
                 m_buffer.erase(0, newline + 1);
                 return result;
             }
-            const long long left_ms = (deadline - monotonic_ns()) / 1'000'000;
-            if (left_ms <= 0) return std::nullopt;
+            // Past the deadline the pipe is still looked at once, without waiting.
+            const long long left_ms = std::max(0LL, (deadline - monotonic_ns()) / 1'000'000);
             pollfd p{m_out, POLLIN, 0};
             if (poll(&p, 1, static_cast<int>(left_ms)) <= 0) return std::nullopt;
             char chunk[4096];
@@ -118,7 +120,7 @@ public:
     /// Lines already written, without waiting.
     int count_lines_now() {
         int count = 0;
-        while (line(0.001)) ++count;
+        while (line(0)) ++count;
         return count;
     }
     /// The process's peak resident memory so far, in MiB (VmHWM).
@@ -208,20 +210,32 @@ void measure_start(const std::vector<std::string>& command, const std::map<std::
     s.cpu_ms.push_back(f.cpu_ms);
 }
 
-void measure_idle(const std::vector<std::string>& command, const std::map<std::string, std::string>& env,
-                  double idle_seconds, Samples& s) {
-    Child child(command, env);
-    if (!child.line(30)) throw std::runtime_error("no first frame from " + command[0]);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));  // the window settles
-    child.count_lines_now();
-    const long long cpu_before = child.cpu_ns();
+/// Idle cost of several windows at once (idle windows do not disturb one another): start them
+/// all, let them settle (the start-up's own work ends, text cursors stop blinking five seconds
+/// after the last input), then read the CPU each uses over the idle seconds, the repaints in
+/// them, and each one's peak resident memory.
+void measure_idle(const std::vector<std::pair<std::vector<std::string>, Samples*>>& runs,
+                  const std::map<std::string, std::string>& env, double idle_seconds) {
+    std::vector<std::unique_ptr<Child>> children;
+    for (const auto& [command, samples] : runs) {
+        children.push_back(std::make_unique<Child>(command, env));
+        if (!children.back()->line(30)) throw std::runtime_error("no first frame from " + command[0]);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(6500));
+    std::vector<long long> cpu_before;
+    for (auto& child : children) {
+        child->count_lines_now();
+        cpu_before.push_back(child->cpu_ns());
+    }
     const long long t_before = monotonic_ns();
     std::this_thread::sleep_for(std::chrono::duration<double>(idle_seconds));
-    const long long cpu_used = child.cpu_ns() - cpu_before;
-    const long long elapsed = monotonic_ns() - t_before;
-    s.idle_paints.push_back(child.count_lines_now());
-    s.idle_percent.push_back(100.0 * static_cast<double>(cpu_used) / static_cast<double>(elapsed));
-    s.rss_mib.push_back(child.peak_rss_mib());
+    const auto elapsed = static_cast<double>(monotonic_ns() - t_before);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        Samples& s = *runs[i].second;
+        s.idle_percent.push_back(100.0 * static_cast<double>(children[i]->cpu_ns() - cpu_before[i]) / elapsed);
+        s.idle_paints.push_back(children[i]->count_lines_now());
+        s.rss_mib.push_back(children[i]->peak_rss_mib());
+    }
 }
 
 /// A private X display for the xcb runs; Xvfb writes the display number it took.
@@ -272,6 +286,13 @@ void run_platform(const Options& options, const std::string& platform) {
     std::map<std::string, Samples> program_samples, bare_samples;
     const auto quit_env = platform_env(platform, display, "quit");
     const auto watch_env = platform_env(platform, display, "watch");
+    // One start of each, not counted: the first clients of a fresh display and the first reads
+    // of the libraries and fonts are not what a user's start sees.
+    for (const auto* program : chosen) {
+        Samples discarded;
+        measure_start(bare_command(options, program->window()), quit_env, discarded);
+        measure_start({options.bin + "/" + std::string(program->name)}, quit_env, discarded);
+    }
     for (int round = 0; round < options.rounds; ++round) {
         for (const auto* program : chosen) {
             const std::string name(program->name);
@@ -288,12 +309,14 @@ void run_platform(const Options& options, const std::string& platform) {
         }
         std::fprintf(stderr, "%s: round %d of %d\r", platform.c_str(), round + 1, options.rounds);
     }
-    for (const auto* program : chosen) {
-        const std::string name(program->name);
-        for (int run = 0; run < 3; ++run) {
-            measure_idle(bare_command(options, program->window()), watch_env, options.idle_seconds, bare_samples[name]);
-            measure_idle({options.bin + "/" + name}, watch_env, options.idle_seconds, program_samples[name]);
+    for (int run = 0; run < 3; ++run) {
+        std::vector<std::pair<std::vector<std::string>, Samples*>> runs;
+        for (const auto* program : chosen) {
+            const std::string name(program->name);
+            runs.push_back({bare_command(options, program->window()), &bare_samples[name]});
+            runs.push_back({{options.bin + "/" + name}, &program_samples[name]});
         }
+        measure_idle(runs, watch_env, options.idle_seconds);
     }
 
     std::printf("\n%s platform, %d alternating starts each; times in ms, memory in MiB\n", platform.c_str(), options.rounds);

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "chinese_texts.h"
+#include "cursor_blink.h"
 #include "fonts.h"
 #include "print_surface.h"
 
@@ -65,6 +66,7 @@ void set_up_application(QApplication& application) {
     load_chinese_translations(application);
     PrintSurface::install_accessibility();
     QApplication::setFont(qt_font(default_font()));
+    stop_cursor_blinking_when_idle(application);
 }
 
 }  // namespace rt::qt

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QStyleHints>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "cursor_blink.h"
 #include "fonts.h"
 #include "qt_program.h"
 #include "rt/runtime.h"
@@ -239,6 +241,18 @@ TEST_F(QtHostTest, TextBoxContextMenuSpeaksChinese) {
         texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
     }
     EXPECT_EQ(texts, (QStringList{"撤销", "重做", "剪切", "复制", "粘贴", "删除", "全选"}));
+}
+
+TEST_F(QtHostTest, TextCursorStopsBlinkingWhenNobodyTypesAndBlinksAgainOnInput) {
+    auto* hints = QGuiApplication::styleHints();
+    const int flash_time = hints->cursorFlashTime() > 0 ? hints->cursorFlashTime() : 1000;
+    hints->setCursorFlashTime(flash_time);
+    qt::stop_cursor_blinking_when_idle(*qApp, 50);
+    edit->setFocus();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hints->cursorFlashTime() == 0; }, 2000)) << "still blinking";
+    QTest::keyClick(edit, Qt::Key_A);
+    EXPECT_EQ(hints->cursorFlashTime(), flash_time) << "typing starts the blinking again";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hints->cursorFlashTime() == 0; }, 2000));
 }
 
 }  // namespace
