@@ -24,7 +24,6 @@ public:
     /// Runs the button's handler to completion, unless the button is disabled or another
     /// handler is still running (waiting in a modal dialog).
     void click(const CommandButton& button);
-    bool busy() const { return m_busy; }
 
 private:
     Dialogs& m_dialogs;

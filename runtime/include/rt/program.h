@@ -32,7 +32,6 @@ public:
     void click(const CommandButton& button) { m_clicks.click(button); }
     /// Clicks the named button; DescriptionError when there is no such button.
     void click(std::string_view button_name);
-    bool busy() const { return m_clicks.busy(); }
 
 private:
     Form m_form;
