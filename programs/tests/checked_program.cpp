@@ -65,4 +65,10 @@ Faults CheckedProgram::click(std::string_view button, const std::optional<rt::Te
     return faults;
 }
 
+std::vector<std::string_view> program_names() {
+    std::vector<std::string_view> names;
+    for (const ProgramModule& program : all()) names.push_back(program.name);
+    return names;
+}
+
 }  // namespace programs::testing

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "all_programs.h"
 #include "rt/testing/scripted_program.h"
@@ -49,5 +50,8 @@ private:
     Tally m_tally;
     bool m_last_asked = false;
 };
+
+/// The names of the ten programs, in their usual order: the parameters of the whole-program sweeps.
+std::vector<std::string_view> program_names();
 
 }  // namespace programs::testing

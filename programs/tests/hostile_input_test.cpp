@@ -132,12 +132,6 @@ TEST_P(HostileInputSweep, EveryTextInEveryBoxThenEveryButton) {
     slowest.print(GetParam());
 }
 
-std::vector<std::string_view> program_names() {
-    std::vector<std::string_view> names;
-    for (const ProgramModule& program : all()) names.push_back(program.name);
-    return names;
-}
-
 INSTANTIATE_TEST_SUITE_P(AllPrograms, HostileInputSweep, ::testing::ValuesIn(program_names()),
                          [](const auto& info) { return std::string(info.param); });
 

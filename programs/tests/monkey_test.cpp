@@ -174,12 +174,6 @@ TEST_P(MonkeyRun, KeepsEveryInvariant) {
     }
 }
 
-std::vector<std::string_view> program_names() {
-    std::vector<std::string_view> names;
-    for (const ProgramModule& program : all()) names.push_back(program.name);
-    return names;
-}
-
 INSTANTIATE_TEST_SUITE_P(AllPrograms, MonkeyRun, ::testing::ValuesIn(program_names()),
                          [](const auto& info) { return std::string(info.param); });
 
