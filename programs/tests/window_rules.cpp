@@ -346,7 +346,9 @@ void check(const Click& click, Faults& faults) {
     const std::string why = quoted(click.content_before("Text1")) + " " + ops[op] + " " +
                             quoted(click.content_before("Text2"));
     if (!a || !b) return expect_report(click, ErrorKind::Overflow, why + " (an operand beyond the range)", faults);
-    if (op == 3 && *b == 0) return expect_report(click, ErrorKind::DivisionByZero, why, faults);
+    // Zero over zero is an invalid operation, any other number over zero a division by zero.
+    if (op == 3 && *b == 0)
+        return expect_report(click, *a == 0 ? ErrorKind::FloatingPoint : ErrorKind::DivisionByZero, why, faults);
     const double r = op == 0 ? *a + *b : op == 1 ? *a - *b : op == 2 ? *a * *b : *a / *b;
     if (!std::isfinite(r)) return expect_report(click, ErrorKind::Overflow, why, faults);
     if (!expect_success(click, why, faults)) return;
