@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,28 @@ QStringList dialog_texts(QWidget* dialog) {
     for (auto* button : dialog->findChildren<QPushButton*>())
         if (button->isVisible()) texts << button->text();
     return texts;
+}
+
+bool activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+void press_key(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr) << "no window has the keyboard";
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+std::function<void(QWidget*)> type_and_press_enter(const QString& text) {
+    return [text](QWidget* dialog) {
+        auto* entry = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(entry, nullptr) << "the dialog has no entry";
+        ASSERT_TRUE(entry->hasFocus()) << "the entry has no focus";
+        QTest::keyClicks(entry, text);
+        QTest::keyClick(entry, Qt::Key_Return);
+    };
 }
 
 QString accessible_name(QWidget* widget) {
