@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,8 +86,20 @@ std::function<void(QWidget*)> type_and_press_enter(const QString& text) {
     return [text](QWidget* dialog) {
         auto* entry = dialog->findChild<QLineEdit*>();
         ASSERT_NE(entry, nullptr) << "the dialog has no entry";
-        ASSERT_TRUE(entry->hasFocus()) << "the entry has no focus";
-        QTest::keyClicks(entry, text);
+        if (!QTest::qWaitFor([entry] { return entry->hasFocus(); }, 2000)) {
+            ADD_FAILURE() << "the entry has no focus";
+            dialog->close();
+            return;
+        }
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(entry, c.toLatin1());
+            } else {  // a character from the input method
+                QInputMethodEvent commit;
+                commit.setCommitString(c);
+                QApplication::sendEvent(entry, &commit);
+            }
+        }
         QTest::keyClick(entry, Qt::Key_Return);
     };
 }
