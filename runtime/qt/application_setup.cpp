@@ -60,6 +60,8 @@ void show_main_window(QWidget& window) {
     QApplication::setDesktopFileName(QApplication::applicationName());
     new IconAfterFirstFrame(window);
     window.show();
+    // Window managers give a new window the keyboard; where there is none, it asks itself.
+    window.activateWindow();
 }
 
 void set_up_application(QApplication& application) {

@@ -34,6 +34,7 @@ void PrintSurface::printed_changed() {
 }
 
 void PrintSurface::set_zoom(int zoom) {
+    m_zoom = zoom;
     m_font = qt_font(m_form.font(), zoom);
     update();
 }
@@ -44,6 +45,7 @@ void PrintSurface::copy() const {
 
 QMenu* PrintSurface::create_context_menu() {
     auto* menu = new QMenu(this);
+    menu->setFont(qt_font(default_font(), m_zoom));
     QAction* action = menu->addAction(QStringLiteral("复制"));
     action->setEnabled(!m_form.printed().text().empty());
     connect(action, &QAction::triggered, this, &PrintSurface::copy);

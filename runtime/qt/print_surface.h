@@ -26,7 +26,7 @@ public:
     /// Puts the printed text, as screen readers get it, on the clipboard; with nothing printed
     /// the clipboard keeps what it has.
     void copy() const;
-    /// The context menu of the printing area: "复制" copies.
+    /// The context menu of the printing area, at the zoom: "复制" copies.
     QMenu* create_context_menu();
 
 protected:
@@ -36,6 +36,7 @@ protected:
 private:
     const Form& m_form;
     QFont m_font;
+    int m_zoom = 100;
     bool m_name_change_pending = false;
 };
 

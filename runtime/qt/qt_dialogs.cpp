@@ -23,6 +23,12 @@ int zoom_of(const QWidget* parent) {
     return window != nullptr ? window->zoom() : kDescribedZoom;
 }
 
+/// The window a dialog closed over gets the keyboard back, with focus where it was, even where
+/// no window manager hands it back.
+void give_keyboard_back(QWidget* parent) {
+    if (parent != nullptr && parent->isVisible()) parent->activateWindow();
+}
+
 }  // namespace
 
 int title_bar_width(const QString& title) {
@@ -68,6 +74,7 @@ void QtDialogs::MsgBox(const Text& prompt, MsgBoxStyle, const Text& title) {
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(title_bar_width(box.windowTitle()), 0), grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
+    give_keyboard_back(m_parent);
 }
 
 Text QtDialogs::InputBox(const Text& prompt, const Text& title) {
@@ -79,7 +86,9 @@ Text QtDialogs::InputBox(const Text& prompt, const Text& title) {
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(kOk);
     dialog.setCancelButtonText(kCancel);
-    if (dialog.exec() != QDialog::Accepted) return Text();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    give_keyboard_back(m_parent);
+    if (!accepted) return Text();
     return dialog.textValue().toStdString();
 }
 

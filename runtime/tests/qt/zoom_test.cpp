@@ -2,6 +2,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -83,8 +84,10 @@ TEST_F(ZoomTest, EverythingGrowsSharpTogetherWithThePrintedText) {
     EXPECT_EQ(picture.size(), QSize(800, 400) * qApp->devicePixelRatio()) << "drawn at full resolution";
 }
 
-TEST_F(ZoomTest, DialogsOpenAtTheWindowsZoom) {
+TEST_F(ZoomTest, DialogsAndMenusOpenAtTheWindowsZoom) {
     p->window().set_zoom(200);
+    const std::unique_ptr<QMenu> menu(p->window().print_surface()->create_context_menu());
+    EXPECT_EQ(menu->font().pixelSize(), 24);
     int entry_font = 0;
     DialogScript script({[&entry_font](QWidget* dialog) {
         entry_font = dialog->findChild<QLineEdit*>()->font().pixelSize();
