@@ -68,9 +68,10 @@ bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LauncherWindow::start_current() {
     const bool same_request = m_since_request.isValid() && m_since_request.elapsed() < QApplication::doubleClickInterval();
+    if (!same_request)
+        if (QListWidgetItem* item = m_list->currentItem()) start(item->data(kNameRole).toString());
+    // Counted from when the launcher takes clicks again: starting a program can take a while.
     m_since_request.start();
-    if (same_request) return;
-    if (QListWidgetItem* item = m_list->currentItem()) start(item->data(kNameRole).toString());
 }
 
 bool LauncherWindow::start(const QString& name) {

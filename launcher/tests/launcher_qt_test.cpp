@@ -84,25 +84,31 @@ TEST(LauncherTest, EnterOnTheStartButtonStartsTheCurrentProgram) {
 }
 
 TEST(LauncherTest, OneRequestStartsOneCopyAndALaterOneAnother) {
-    const std::function<void(LauncherWindow&)> requests[] = {
-        [](LauncherWindow& window) {  // a double click on 启动
-            QTest::mouseClick(window.start_button(), Qt::LeftButton);
-            QTest::mouseClick(window.start_button(), Qt::LeftButton);
-        },
-        [](LauncherWindow& window) {  // Enter held down on the list, repeating after a while
-            window.list()->setFocus();
-            QTest::simulateEvent(window.list(), true, Qt::Key_Return, Qt::NoModifier, QString(), false);
-            QTest::qWait(QApplication::doubleClickInterval() + 50);
-            QTest::simulateEvent(window.list(), true, Qt::Key_Return, Qt::NoModifier, QString(), true);
-            QTest::simulateEvent(window.list(), false, Qt::Key_Return, Qt::NoModifier, QString(), false);
-        },
+    const struct {
+        const char* name;
+        std::function<void(LauncherWindow&)> make;
+    } requests[] = {
+        {"a double click on 启动",
+         [](LauncherWindow& window) {
+             QTest::mouseClick(window.start_button(), Qt::LeftButton);
+             QTest::mouseClick(window.start_button(), Qt::LeftButton);
+         }},
+        {"Enter held down on the list, repeating after a while",
+         [](LauncherWindow& window) {
+             window.list()->setFocus();
+             QTest::simulateEvent(window.list(), true, Qt::Key_Return, Qt::NoModifier, QString(), false);
+             QTest::qWait(QApplication::doubleClickInterval() + 50);
+             QTest::simulateEvent(window.list(), true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+             QTest::simulateEvent(window.list(), false, Qt::Key_Return, Qt::NoModifier, QString(), false);
+         }},
     };
     for (const auto& request : requests) {
+        SCOPED_TRACE(request.name);
         QTemporaryDir dir;
         write_counting_program(dir, QStringLiteral("orvane"));
         LauncherWindow window(dir.path());
         ASSERT_TRUE(rt::testing::activate(window));
-        request(window);
+        request.make(window);
         EXPECT_EQ(runs(dir, QStringLiteral("orvane"), 1), 1);
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         QTest::mouseClick(window.start_button(), Qt::LeftButton);
