@@ -61,11 +61,13 @@ void expect_described_layout(rt::testing::QtProgram& p, const rt::FormDescriptio
         const double points = c.font.value_or(rt::default_font()).points;
         EXPECT_EQ(widget->font().pixelSize(), qRound(points * 4 / 3 * zoom / 100));
         const QString caption = QString::fromStdString(c.caption);
-        if (qobject_cast<QLabel*>(widget) != nullptr && !caption.isEmpty())
+        if (qobject_cast<QLabel*>(widget) != nullptr && !caption.isEmpty()) {
             EXPECT_TRUE(fits(widget, caption)) << "the caption is cut off";
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             EXPECT_LE(QFontMetricsF(button->font()).horizontalAdvance(caption), button->width() - 4)
                 << "the caption is wider than the button";
+        }
     }
 }
 
@@ -112,15 +114,17 @@ TEST_P(WindowsTest, ScreenReadersReadControlsWithTheirDescribingLabels) {
                 description.controls.begin(), description.controls.end(),
                 [&](const rt::ControlDescription& d) { return d.name == c.options.labelled_by; });
             EXPECT_EQ(labels, QStringList{QString::fromStdString(label.caption)});
-            if (c.kind == rt::ControlKind::TextBox)
+            if (c.kind == rt::ControlKind::TextBox) {
                 EXPECT_EQ(control->text(QAccessible::Name).toStdString(), label.caption) << "a text box takes its label's name";
+            }
         }
         if (c.kind == rt::ControlKind::Label) {
             EXPECT_EQ(control->role(), QAccessible::StaticText);
             EXPECT_EQ(control->text(QAccessible::Name).toStdString(), c.caption) << "a label is named by its caption";
         }
-        if (!c.options.accessible_name.empty())
+        if (!c.options.accessible_name.empty()) {
             EXPECT_EQ(control->text(QAccessible::Name).toStdString(), c.options.accessible_name);
+        }
     }
 }
 

@@ -164,7 +164,7 @@ TEST(CopyKeysTest, MenuKeysOpenTheContextMenuOfWhatHasFocus) {
     EXPECT_EQ(open_menu_texts(), QStringList{"复制"});
 
     // The platform turns the Menu key into a keyboard context menu event for the focused control.
-    QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5), focused()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(focused(), &menu_key);
     EXPECT_EQ(open_menu_texts(), QStringList{"复制"});
 
