@@ -1,0 +1,97 @@
+#!/usr/bin/python3
+"""Writes teaching-programs.html: one self-contained page holding the programs' WebAssembly and
+its loader, the page's scripts and styles, the launcher built from programs.tsv with the
+icons, the font subset and its licence. Its Content-Security-Policy forbids every connection
+and allows only the page's own inline scripts (by hash), styles and data: fonts and images."""
+import argparse
+import base64
+import hashlib
+import html
+import json
+import pathlib
+
+# The page's modules, in the order they build on each other.
+MODULES = ["printed_text.js", "dialogs.js", "program_window.js", "host.js", "launcher.js"]
+
+
+def data_url(path, mime):
+    return f"data:{mime};base64," + base64.b64encode(pathlib.Path(path).read_bytes()).decode("ascii")
+
+
+def csp_hash(text):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
+
+
+def subset_date(font):
+    """The day the font subset was cut, from its name table."""
+    from fontTools.ttLib import TTFont
+    return TTFont(font)["name"].getDebugName(3).rsplit(" ", 1)[-1]
+
+
+def programs(tsv):
+    rows = []
+    for line in pathlib.Path(tsv).read_text(encoding="utf-8").splitlines():
+        if line and not line.startswith("#"):
+            name, _folder, title, _title_en, line_zh, _line_en = line.split("\t")
+            rows.append({"name": name, "title": title, "line": line_zh})
+    return rows
+
+
+def launcher_items(rows, icons):
+    items = []
+    for row in rows:
+        items.append(
+            f'<li><a href="#{row["name"]}" data-program="{row["name"]}">'
+            f'<img src="{icons[row["name"]]}" alt="" width="48" height="48">'
+            f'<span class="title">{html.escape(row["title"])}</span>'
+            f'<span class="line">{html.escape(row["line"])}</span></a></li>')
+    return "\n".join(items)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--source", required=True, help="the project's top folder")
+    parser.add_argument("--host-js", required=True)
+    parser.add_argument("--host-wasm", required=True)
+    parser.add_argument("--font", required=True)
+    parser.add_argument("--output", required=True)
+    args = parser.parse_args()
+
+    top = pathlib.Path(args.source)
+    page = top / "web" / "page"
+    rows = programs(top / "programs.tsv")
+    icons = {row["name"]: data_url(top / "icons" / f'{row["name"]}.svg', "image/svg+xml") for row in rows}
+    app_icon = data_url(top / "icons" / "teaching-programs.svg", "image/svg+xml")
+    font = data_url(args.font, "font/woff2")
+
+    style = (f'@font-face {{ font-family: "UMing Subset"; src: url("{font}") format("woff2"); '
+             'font-display: block; }\n' + (page / "style.css").read_text(encoding="utf-8"))
+    entries = [{"name": row["name"], "title": row["title"], "icon": icons[row["name"]]} for row in rows]
+    wasm = "const HOST_WASM = \"" + base64.b64encode(pathlib.Path(args.host_wasm).read_bytes()).decode("ascii") + "\";"
+    script = "\n".join(
+        ["\"use strict\";", "const PROGRAM_ENTRIES = " + json.dumps(entries, ensure_ascii=False) + ";",
+         pathlib.Path(args.host_js).read_text(encoding="utf-8")]
+        + [(page / module).read_text(encoding="utf-8") for module in MODULES])
+    csp = ("default-src 'none'; "
+           f"script-src {csp_hash(wasm)} {csp_hash(script)} 'wasm-unsafe-eval'; "
+           "style-src 'unsafe-inline'; font-src data:; img-src data:; "
+           "base-uri 'none'; form-action 'none'")
+
+    text = (page / "shell.html").read_text(encoding="utf-8")
+    replacements = {
+        "@CSP@": csp,
+        "@APP_ICON@": app_icon,
+        "@PROGRAM_LIST@": launcher_items(rows, icons),
+        "@FONT_DATE@": subset_date(args.font),
+        "@LICENCE@": html.escape((top / "web" / "font" / "ARPHICPL.TXT").read_text(encoding="utf-8")),
+        "@STYLE@": style,
+        "@WASM@": wasm,
+        "@SCRIPT@": script,
+    }
+    for key, value in replacements.items():
+        text = text.replace(key, value)
+    pathlib.Path(args.output).write_text(text, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()

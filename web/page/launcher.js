@@ -1,0 +1,112 @@
+// The launcher and the page's routes: the list of programs, and `#name` in the address for a
+// program's window. Closing the window returns to the launcher.
+
+/** @typedef {{name: string, title: string, icon: string}} ProgramEntry */
+
+/** @type {ProgramEntry[]} */
+// @ts-ignore: written into the page by the build, before this script.
+const PROGRAMS = PROGRAM_ENTRIES;
+
+/** @returns {HTMLElement} */
+function byId(/** @type {string} */ id) {
+    const element = document.getElementById(id);
+    if (element === null) throw new Error("the page has no #" + id);
+    return element;
+}
+
+/** Decodes the embedded WebAssembly. */
+function embeddedBytes(/** @type {string} */ base64) {
+    const text = atob(base64);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+}
+
+class Page {
+    constructor() {
+        this.launcher = byId("launcher");
+        this.desktop = byId("desktop");
+        /** @type {ProgramHost | null} */
+        this.host = null;
+        /** @type {ProgramEntry | null} */
+        this.opening = null;
+    }
+
+    async start() {
+        const about = /** @type {HTMLDialogElement} */ (byId("about"));
+        byId("about-button").addEventListener("click", () => about.showModal());
+        // @ts-ignore: written into the page by the build, before this script.
+        const wasm = embeddedBytes(HOST_WASM);
+        this.host = await ProgramHost.start(wasm, { showWindow: (form) => this.showWindow(form) });
+        window.addEventListener("hashchange", () => this.host?.whenFree(() => this.route()));
+        window.addEventListener("resize", () => this.host?.window?.fit());
+        this.route();
+    }
+
+    /** Shows what the address asks for: a program's window, or the launcher. */
+    route() {
+        const host = this.host;
+        if (host === null) return;
+        const name = decodeURIComponent(location.hash.slice(1));
+        const entry = PROGRAMS.find((program) => program.name === name) ?? null;
+        if (host.window !== null) {
+            host.window.element.remove();
+            host.close();
+        }
+        if (entry === null) {
+            this.showLauncher();
+            return;
+        }
+        this.opening = entry;
+        if (host.open(entry.name) !== 0) {
+            console.error("cannot start " + entry.name);
+            this.showLauncher();
+        }
+    }
+
+    showLauncher() {
+        this.desktop.hidden = true;
+        this.launcher.hidden = false;
+        document.title = "教学小程序";
+        void this.markReady(this.launcher);
+    }
+
+    /** @param {FormDescription} form */
+    showWindow(form) {
+        const host = this.host;
+        const entry = this.opening;
+        if (host === null || entry === null) return;
+        const programWindow = new ProgramWindow(form, entry.icon, {
+            click: (name) => host.click(name),
+            typed: (name, text) => host.typed(name, text),
+            close: () => {
+                // Leaving the hash would keep a "#" in the address; the launcher's own address
+                // is the page's.
+                history.pushState(null, "", location.pathname + location.search);
+                this.route();
+            },
+        });
+        host.window = programWindow;
+        this.launcher.hidden = true;
+        this.desktop.hidden = false;
+        this.desktop.replaceChildren(programWindow.element);
+        document.title = form.caption + " - 教学小程序";
+        programWindow.fit();
+        const first = programWindow.tabOrder.find((c) => !(c instanceof HTMLButtonElement && c.disabled));
+        (first ?? programWindow.element).focus();
+        void this.markReady(programWindow.element);
+    }
+
+    /**
+     * Marks an element `data-ready` once the web font is loaded and a frame with it is drawn.
+     * @param {HTMLElement} element
+     */
+    async markReady(element) {
+        await document.fonts.load('16px "UMing Subset"');
+        await document.fonts.ready;
+        await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+        if (element.isConnected) element.setAttribute("data-ready", "");
+    }
+}
+
+new Page().start().catch((error) => console.error(error));
