@@ -49,6 +49,7 @@ def main():
     options.hinting = False
     options.name_IDs = ["*"]
     options.notdef_outline = True
+    options.drop_tables += ["BDF ", "FFTM"]  # bitmap strikes and a timestamp the web has no use for
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=characters(args.sources))
     subsetter.subset(font)

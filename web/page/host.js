@@ -7,9 +7,8 @@
  *            options?: {async: boolean}) => unknown}} HostModule
  */
 
-/** @type {(options: object) => Promise<HostModule>} */
-// @ts-ignore: defined by the emscripten output, which is placed before this script.
-const createHostModule = createHost;
+/** The emscripten loader, placed before this script. */
+const createHostModule = /** @type {(options: object) => Promise<HostModule>} */ (createHost);
 
 class ProgramHost {
     /** @param {HostModule} module */
@@ -77,10 +76,12 @@ class ProgramHost {
         const window = this.window;
         const hadFocus = document.activeElement;
         this.busy = true;
+        window.element.setAttribute("aria-busy", "true");
         try {
             await this.module.ccall("web_click", null, ["string"], [name], { async: true });
         } finally {
             this.busy = false;
+            window.element.removeAttribute("aria-busy");
         }
         window.keepFocus(hadFocus);
         for (const action of this.whenIdle.splice(0)) action();

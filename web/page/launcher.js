@@ -1,10 +1,9 @@
 // The launcher and the page's routes: the list of programs, and `#name` in the address for a
 // program's window. Closing the window returns to the launcher.
 
-/** @typedef {{name: string, title: string, icon: string}} ProgramEntry */
+/** @typedef {{name: string, title: string}} ProgramEntry */
 
-/** @type {ProgramEntry[]} */
-// @ts-ignore: written into the page by the build, before this script.
+/** The programs of programs.tsv, written into the page by the build. */
 const PROGRAMS = PROGRAM_ENTRIES;
 
 /** @returns {HTMLElement} */
@@ -14,12 +13,20 @@ function byId(/** @type {string} */ id) {
     return element;
 }
 
-/** Decodes the embedded WebAssembly. */
-function embeddedBytes(/** @type {string} */ base64) {
-    const text = atob(base64);
+/**
+ * Decodes bytes embedded as text: a character below U+0100 is its own byte, U+0100 + b is b.
+ * @param {string} text
+ */
+function embeddedBytes(text) {
     const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
     return bytes;
+}
+
+/** The program's icon, as the launcher shows it. */
+function iconOf(/** @type {string} */ name) {
+    const icon = document.querySelector(`#program-list a[data-program="${name}"] img`);
+    return icon instanceof HTMLImageElement ? icon.src : "";
 }
 
 class Page {
@@ -35,7 +42,6 @@ class Page {
     async start() {
         const about = /** @type {HTMLDialogElement} */ (byId("about"));
         byId("about-button").addEventListener("click", () => about.showModal());
-        // @ts-ignore: written into the page by the build, before this script.
         const wasm = embeddedBytes(HOST_WASM);
         this.host = await ProgramHost.start(wasm, { showWindow: (form) => this.showWindow(form) });
         window.addEventListener("hashchange", () => this.host?.whenFree(() => this.route()));
@@ -76,7 +82,7 @@ class Page {
         const host = this.host;
         const entry = this.opening;
         if (host === null || entry === null) return;
-        const programWindow = new ProgramWindow(form, entry.icon, {
+        const programWindow = new ProgramWindow(form, iconOf(entry.name), {
             click: (name) => host.click(name),
             typed: (name, text) => host.typed(name, text),
             close: () => {
