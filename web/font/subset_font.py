@@ -43,13 +43,15 @@ def main():
     args = parser.parse_args()
 
     font = TTCollection(args.font).fonts[0]  # AR PL UMing CN
+    for tag in ("BDF ", "FFTM"):  # bitmap strikes and a tool's timestamp, of no use on the web
+        if tag in font:
+            del font[tag]
     options = subset.Options()
     options.flavor = "woff2"
     options.layout_features = []
     options.hinting = False
     options.name_IDs = ["*"]
     options.notdef_outline = True
-    options.drop_tables += ["BDF ", "FFTM"]  # bitmap strikes and a timestamp the web has no use for
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=characters(args.sources))
     subsetter.subset(font)
