@@ -9,9 +9,21 @@ import hashlib
 import html
 import json
 import pathlib
+import re
 
 # The page's modules, in the order they build on each other.
 MODULES = ["printed_text.js", "dialogs.js", "program_window.js", "host.js", "launcher.js"]
+
+
+def inline_icon(path, size, prefix):
+    """An icon as inline SVG markup: cheaper to draw than an image (which gets a document of
+    its own), hidden from screen readers beside the text it illustrates, its ids made unique."""
+    svg = pathlib.Path(path).read_text(encoding="utf-8").strip()
+    svg = re.sub(r'id="([^"]+)"', rf'id="{prefix}-\1"', svg)
+    svg = re.sub(r'href="#([^"]+)"', rf'href="#{prefix}-\1"', svg)
+    svg = re.sub(r'<svg ([^>]*?)width="\d+" height="\d+"',
+                 rf'<svg \1width="{size}" height="{size}" aria-hidden="true" focusable="false"', svg, count=1)
+    return re.sub(r">\s+<", "><", svg)
 
 
 def data_url(path, mime):
@@ -47,12 +59,12 @@ def programs(tsv):
     return rows
 
 
-def launcher_items(rows, icons):
+def launcher_items(rows, top):
     items = []
     for row in rows:
+        icon = inline_icon(top / "icons" / f'{row["name"]}.svg', 48, f'icon-{row["name"]}')
         items.append(
-            f'<li><a href="#{row["name"]}" data-program="{row["name"]}">'
-            f'<img src="{icons[row["name"]]}" alt="" width="48" height="48">'
+            f'<li><a href="#{row["name"]}" data-program="{row["name"]}">{icon}'
             f'<span class="title">{html.escape(row["title"])}</span>'
             f'<span class="line">{html.escape(row["line"])}</span></a></li>')
     return "\n".join(items)
@@ -70,31 +82,32 @@ def main():
     top = pathlib.Path(args.source)
     page = top / "web" / "page"
     rows = programs(top / "programs.tsv")
-    icons = {row["name"]: data_url(top / "icons" / f'{row["name"]}.svg', "image/svg+xml") for row in rows}
-    app_icon = data_url(top / "icons" / "teaching-programs.svg", "image/svg+xml")
+    app_icon = inline_icon(top / "icons" / "teaching-programs.svg", 32, "icon-app")
     font = data_url(args.font, "font/woff2")
 
     style = (f'@font-face {{ font-family: "UMing Subset"; src: url("{font}") format("woff2"); '
              'font-display: block; }\n' + (page / "style.css").read_text(encoding="utf-8"))
     entries = [{"name": row["name"], "title": row["title"]} for row in rows]
-    wasm = "const HOST_WASM = \"" + bytes_as_text(pathlib.Path(args.host_wasm).read_bytes()) + "\";"
+    wasm = bytes_as_text(pathlib.Path(args.host_wasm).read_bytes())
     script = "\n".join(
         ["\"use strict\";", "const PROGRAM_ENTRIES = " + json.dumps(entries, ensure_ascii=False) + ";",
          pathlib.Path(args.host_js).read_text(encoding="utf-8")]
         + [(page / module).read_text(encoding="utf-8") for module in MODULES])
+    early = (page / "early_route.js").read_text(encoding="utf-8")
     csp = ("default-src 'none'; "
-           f"script-src {csp_hash(wasm)} {csp_hash(script)} 'wasm-unsafe-eval'; "
-           "style-src 'unsafe-inline'; font-src data:; img-src data:; "
+           f"script-src {csp_hash(early)} {csp_hash(script)} 'wasm-unsafe-eval'; "
+           "style-src 'unsafe-inline'; font-src data:; "
            "base-uri 'none'; form-action 'none'")
 
     text = (page / "shell.html").read_text(encoding="utf-8")
     replacements = {
         "@CSP@": csp,
         "@APP_ICON@": app_icon,
-        "@PROGRAM_LIST@": launcher_items(rows, icons),
+        "@PROGRAM_LIST@": launcher_items(rows, top),
         "@FONT_DATE@": subset_date(args.font),
         "@LICENCE@": html.escape((top / "web" / "font" / "ARPHICPL.TXT").read_text(encoding="utf-8")),
         "@STYLE@": style,
+        "@EARLY_SCRIPT@": early,
         "@WASM@": wasm,
         "@SCRIPT@": script,
     }

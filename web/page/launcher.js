@@ -23,10 +23,14 @@ function embeddedBytes(text) {
     return bytes;
 }
 
-/** The program's icon, as the launcher shows it. */
-function iconOf(/** @type {string} */ name) {
-    const icon = document.querySelector(`#program-list a[data-program="${name}"] img`);
-    return icon instanceof HTMLImageElement ? icon.src : "";
+/**
+ * A copy of the program's icon as the launcher shows it.
+ * @param {string} name
+ * @returns {Element | null}
+ */
+function iconOf(name) {
+    const icon = document.querySelector(`#program-list a[data-program="${name}"] svg`);
+    return icon === null ? null : /** @type {Element} */ (icon.cloneNode(true));
 }
 
 class Page {
@@ -42,11 +46,14 @@ class Page {
     async start() {
         const about = /** @type {HTMLDialogElement} */ (byId("about"));
         byId("about-button").addEventListener("click", () => about.showModal());
-        const wasm = embeddedBytes(HOST_WASM);
-        this.host = await ProgramHost.start(wasm, { showWindow: (form) => this.showWindow(form) });
+        // The launcher needs no program: it is ready while the programs' module still loads,
+        // and a program chosen meanwhile opens as soon as the module is there.
         window.addEventListener("hashchange", () => this.host?.whenFree(() => this.route()));
+        if (location.hash.length <= 1) this.showLauncher();
+        const wasm = embeddedBytes(byId("host-wasm").textContent ?? "");
+        this.host = await ProgramHost.start(wasm, { showWindow: (form) => this.showWindow(form) });
         window.addEventListener("resize", () => this.host?.window?.fit());
-        this.route();
+        if (location.hash.length > 1) this.route();
     }
 
     /** Shows what the address asks for: a program's window, or the launcher. */
@@ -71,6 +78,7 @@ class Page {
     }
 
     showLauncher() {
+        document.documentElement.classList.remove("opening");
         this.desktop.hidden = true;
         this.launcher.hidden = false;
         document.title = "教学小程序";

@@ -43,10 +43,10 @@ const SMALLEST_ZOOM = 0.5;
 class ProgramWindow {
     /**
      * @param {FormDescription} form
-     * @param {string} iconUrl
+     * @param {Element | null} icon   the program's icon, drawn in the title bar
      * @param {WindowCallbacks} callbacks
      */
-    constructor(form, iconUrl, callbacks) {
+    constructor(form, icon, callbacks) {
         this.callbacks = callbacks;
         /** @type {Map<string, HTMLElement>} */
         this.controls = new Map();
@@ -58,11 +58,11 @@ class ProgramWindow {
         this.element.tabIndex = -1;
         const titleBar = document.createElement("div");
         titleBar.className = "titlebar";
-        const icon = document.createElement("img");
-        icon.src = iconUrl;
-        icon.alt = "";
-        icon.width = 16;
-        icon.height = 16;
+        if (icon !== null) {
+            icon.setAttribute("width", "16");
+            icon.setAttribute("height", "16");
+            titleBar.append(icon);
+        }
         const caption = document.createElement("span");
         caption.className = "caption";
         caption.id = "window-caption";
@@ -73,7 +73,7 @@ class ProgramWindow {
         close.textContent = "×";
         close.setAttribute("aria-label", "关闭");
         close.addEventListener("click", () => callbacks.close());
-        titleBar.append(icon, caption, close);
+        titleBar.append(caption, close);
         this.element.setAttribute("role", "region");
         this.element.setAttribute("aria-labelledby", caption.id);
 
