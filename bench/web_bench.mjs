@@ -5,7 +5,7 @@
 // time a Click handler takes in the page (the 100 primes). Fresh pages, measured interleaved,
 // medians of ROUNDS, in headless Chromium from file://.
 //
-//     node bench/web_bench.mjs [PAGE] [ROUNDS]       (bench/run --web builds first)
+//     bench/run --web [ROUNDS]     (builds the page, then runs node bench/web_bench.mjs PAGE ROUNDS)
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { cpus, tmpdir, totalmem } from "node:os";
 import path from "node:path";

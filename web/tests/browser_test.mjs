@@ -176,7 +176,7 @@ const browser = await puppeteer.launch({
 try {
     const page = await browser.newPage();
     await watch(page);
-    await page.setViewport({ width: 1000, height: 700 });
+    await page.setViewport({ width: 1280, height: 800 });
 
     await run("LauncherListsTheTenProgramsWithIconsAndTheLicence", async () => {
         await open(page, "");
@@ -203,7 +203,7 @@ try {
     // The comparison tab: a frozen clock, so that Randomize gets the same seed as the tool.
     const frozen = await browser.newPage();
     await watch(frozen);
-    await frozen.setViewport({ width: 1000, height: 700 });
+    await frozen.setViewport({ width: 1280, height: 800 });
     await frozen.evaluateOnNewDocument((ms) => {
         Object.defineProperty(performance, "timeOrigin", { value: ms });
         performance.now = () => 0;
@@ -319,25 +319,38 @@ try {
     });
 
     for (const name of NAMES) {
-        await run(`AccessibilityTree.${name}`, async () => {
+        await run(`WindowGeometryAndAccessibilityTree.${name}`, async () => {
             await open(page, name);
             await perform(page, TYPICAL[name]);
+            const { form } = scriptedOutcome(name, []);
+            const px = (twips) => Math.floor((twips + 7) / 15);
             const facts = await page.evaluate(() => {
-                const win = document.querySelector(".window");
-                const client = document.querySelector("[data-client-area]").getBoundingClientRect();
+                const client = document.querySelector("[data-client-area]");
+                const origin = client.getBoundingClientRect();
+                const place = (e) => {
+                    const r = e.getBoundingClientRect();
+                    return [r.left - origin.left, r.top - origin.top, r.width, r.height];
+                };
                 const log = document.querySelector("[role=log]");
                 return {
-                    client: [client.width, client.height],
-                    logCovers: log.getBoundingClientRect().width === client.width &&
-                        log.getBoundingClientRect().height === client.height,
+                    client: [origin.width, origin.height],
+                    places: Object.fromEntries([...document.querySelectorAll("[data-control]")]
+                        .map((e) => [e.dataset.control, place(e)])),
+                    log: place(log),
                     logName: log.getAttribute("aria-label"),
                     logText: log.textContent,
-                    caption: win.querySelector(".caption").textContent,
+                    whiteSpace: getComputedStyle(log).whiteSpace,
+                    caption: document.querySelector(".window .caption").textContent,
                 };
             });
-            const described = JSON.parse(execFileSync(process.execPath, [outcomeTool, name, "0"]).toString());
-            check(facts.logCovers, "the log does not cover the client area");
+            // The client area and every control at the described place and size.
+            same(facts.client, [px(form.width), px(form.height)], "client area");
+            same(facts.log, [0, 0, px(form.width), px(form.height)], "the printed text's area");
+            for (const c of form.controls)
+                same(facts.places[c.name], [px(c.left), px(c.top), px(c.width), px(c.height)], c.name);
+            check(facts.whiteSpace === "pre", "the printed text keeps its blanks");
             same(facts.logName.trim(), facts.logText.trim(), "the log's name");
+
             const tree = await page.accessibility.snapshot({ interestingOnly: false });
             const nodes = [];
             const walk = (node) => {
@@ -348,21 +361,20 @@ try {
             check(nodes.some((n) => n.role === "region" && n.name === facts.caption), `no region named ${facts.caption}`);
             check(nodes.some((n) => n.role === "log"), "no log");
             const state = await windowState(page);
-            for (const [control, value] of Object.entries(state.controls)) {
-                const kind = await page.$eval(`[data-control="${control}"]`, (e) => e.className);
-                if (kind === "button") {
+            for (const c of form.controls) {
+                const value = state.controls[c.name];
+                if (c.kind === "button") {
                     const node = nodes.find((n) => n.role === "button" && n.name === value.text);
                     check(node !== undefined, `no button named ${value.text}`);
-                    check(Boolean(node.disabled) === !value.enabled, `${control} disabled state`);
-                } else if (kind === "textbox") {
+                    check(Boolean(node.disabled) === !value.enabled, `${c.name} disabled state`);
+                } else if (c.kind === "textbox") {
                     const node = nodes.find((n) => n.role === "textbox" && (n.value ?? "") === value.text);
                     check(node !== undefined, `no textbox holding ${value.text}`);
-                    check((node.name ?? "") !== "", `the text box ${control} has no name`);
+                    check((node.name ?? "") !== "", `the text box ${c.name} has no name`);
                 } else if (value.text.trim() !== "") {
                     check(nodes.some((n) => (n.name ?? "").includes(value.text.trim())), `label text ${value.text}`);
                 }
             }
-            check(Object.keys(described.controls).length === Object.keys(state.controls).length, "control count");
         });
     }
 
@@ -394,7 +406,7 @@ try {
         check(wide.scroll > 390, "pellow does not scroll sideways");
         check(!/user-scalable=no|maximum-scale/.test(wide.viewport), "pinch zoom is blocked");
         await shot(page, "narrow-pellow");
-        await page.setViewport({ width: 1000, height: 700 });
+        await page.setViewport({ width: 1280, height: 800 });
     });
 } finally {
     await browser.close();

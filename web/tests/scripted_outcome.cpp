@@ -1,6 +1,6 @@
 // Runs a program through the scripted host, as the browser tests run it through the page, and
-// writes what its window shows afterwards as JSON: every control's state, the printed text and
-// the dialogs opened. The browser tests compare the page with it.
+// writes what its window shows afterwards as JSON: the window's description, every control's
+// state, the printed text and the dialogs opened. The browser tests compare the page with it.
 //
 //     scripted_outcome NAME TIME STEP...
 // TIME is the time of day every Randomize is given; a STEP is type:TEXTBOX=TEXT, answer:TEXT
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::string out = "{\"controls\":{";
+    std::string out = "{\"form\":" + rt::web::form_json(program.form()) + ",\"controls\":{";
     for (const auto& control : program.form().controls()) {
         if (out.back() != '{') out += ',';
         out += rt::web::json_string(control->name()) + ":" + rt::web::control_state_json(*control);
