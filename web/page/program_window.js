@@ -155,8 +155,9 @@ class ProgramWindow {
         } else {
             element.textContent = state.text;
         }
+        // Only labels take a text colour; buttons keep theirs, grey when disabled.
         if (element instanceof HTMLButtonElement) element.disabled = !state.enabled;
-        element.style.color = cssColor(state.fore);
+        else if (!(element instanceof HTMLInputElement)) element.style.color = cssColor(state.fore);
     }
 
     /**

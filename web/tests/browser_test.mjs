@@ -147,7 +147,9 @@ async function windowState(page) {
     return page.evaluate(() => {
         const controls = {};
         for (const element of document.querySelectorAll("[data-control]")) {
-            const [r, g, b] = getComputedStyle(element).color.match(/\d+/g).map(Number);
+            // Labels show their ForeColor; buttons and boxes keep the host's colours (black).
+            const label = element.classList.contains("label");
+            const [r, g, b] = label ? getComputedStyle(element).color.match(/\d+/g).map(Number) : [0, 0, 0];
             controls[element.dataset.control] = {
                 text: element instanceof HTMLInputElement ? element.value : element.textContent,
                 enabled: !(element instanceof HTMLButtonElement && element.disabled),
