@@ -109,7 +109,9 @@ class ProgramWindow {
             element = input;
             this.tabOrder.push(input);
         } else {
-            element = document.createElement("div");
+            // A label that shows a value another label describes (the balance beside 当前筹码)
+            // is an <output>, which screen readers name by that label: "当前筹码 50".
+            element = document.createElement(d.labelledBy === undefined ? "div" : "output");
             if (d.back >= 0) element.style.background = cssColor(d.back);
         }
         element.className = d.kind;

@@ -362,7 +362,11 @@ try {
             walk(tree);
             check(nodes.some((n) => n.role === "region" && n.name === facts.caption), `no region named ${facts.caption}`);
             check(nodes.some((n) => n.role === "log"), "no log");
+            // Names from the description: a text box by the label that describes it or by its own
+            // short name, a value label as its describing label's caption and its value.
             const state = await windowState(page);
+            const squeeze = (text) => text.replace(/\s+/g, " ").trim();
+            const caption = (name) => squeeze(state.controls[name].text);
             for (const c of form.controls) {
                 const value = state.controls[c.name];
                 if (c.kind === "button") {
@@ -370,9 +374,13 @@ try {
                     check(node !== undefined, `no button named ${value.text}`);
                     check(Boolean(node.disabled) === !value.enabled, `${c.name} disabled state`);
                 } else if (c.kind === "textbox") {
-                    const node = nodes.find((n) => n.role === "textbox" && (n.value ?? "") === value.text);
-                    check(node !== undefined, `no textbox holding ${value.text}`);
-                    check((node.name ?? "") !== "", `the text box ${c.name} has no name`);
+                    const name = c.labelledBy ? caption(c.labelledBy) : c.accessibleName;
+                    check(name, `the description names no ${c.name}`);
+                    check(nodes.some((n) => n.role === "textbox" && squeeze(n.name ?? "") === name &&
+                                            (n.value ?? "") === value.text), `no textbox ${name} holding ${value.text}`);
+                } else if (c.labelledBy) {
+                    const name = squeeze(`${caption(c.labelledBy)} ${value.text}`);
+                    check(nodes.some((n) => n.role === "status" && squeeze(n.name ?? "") === name), `no value named ${name}`);
                 } else if (value.text.trim() !== "") {
                     check(nodes.some((n) => (n.name ?? "").includes(value.text.trim())), `label text ${value.text}`);
                 }
