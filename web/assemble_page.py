@@ -30,9 +30,10 @@ def data_url(path, mime):
     return f"data:{mime};base64," + base64.b64encode(pathlib.Path(path).read_bytes()).decode("ascii")
 
 
-# Bytes as text that gzip still compresses as well as the bytes themselves (base64 would cost a
-# quarter more after gzip): printable ASCII stands for itself, except the characters a script's
-# string literal cannot hold; every other byte b is the character U+0100 + b.
+# Bytes as text that gzip still compresses almost as well as the bytes themselves (base64 would
+# cost a quarter more after gzip): printable ASCII stands for itself, except the quote, the
+# backslash and "<" (which could end the data block); every other byte b is the character
+# U+0100 + b. The page keeps it in a data block (a script element of a type nobody runs).
 LITERAL_SAFE = set(range(0x20, 0x7F)) - {ord('"'), ord("\\"), ord("<")}
 
 

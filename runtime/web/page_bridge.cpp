@@ -80,7 +80,6 @@ EMSCRIPTEN_KEEPALIVE int web_open(const char* name) {
     } catch (const std::out_of_range&) {
         return 1;
     } catch (const rt::DescriptionError& e) {
-        session.reset();
         emscripten_log(EM_LOG_ERROR, "%s: %s", name, e.what());
         return 2;
     }
