@@ -181,11 +181,25 @@ class ProgramWindow {
         this.element.focus();
     }
 
-    /** Zooms the window down to the screen's width, but never below half its size. */
+    /**
+     * Zooms the window down to the screen's width, but never below half its size. CSS zoom
+     * lays the text out again at the smaller size, so it stays sharp; a browser without it
+     * (Firefox before 126) gets a scaled drawing in a box of the scaled size instead.
+     */
     fit() {
-        this.element.style.setProperty("zoom", "1");
+        const zoomable = CSS.supports("zoom", "0.5");
+        this.element.style.setProperty(zoomable ? "zoom" : "transform", zoomable ? "1" : "none");
+        const width = this.element.offsetWidth;
+        const height = this.element.offsetHeight;
         const room = document.documentElement.clientWidth - 16;
-        const zoom = Math.max(SMALLEST_ZOOM, Math.min(1, room / this.element.offsetWidth));
-        this.element.style.setProperty("zoom", String(zoom));
+        const zoom = Math.max(SMALLEST_ZOOM, Math.min(1, room / width));
+        if (zoomable) {
+            this.element.style.setProperty("zoom", String(zoom));
+            return;
+        }
+        this.element.style.transformOrigin = "0 0";
+        this.element.style.transform = `scale(${zoom})`;
+        this.element.style.marginRight = `${width * (zoom - 1)}px`;
+        this.element.style.marginBottom = `${height * (zoom - 1)}px`;
     }
 }
