@@ -171,9 +171,10 @@ const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     headless: true,
     userDataDir: profile,
-    env: { ...process.env, TZ: "UTC", LANG: "en_US.UTF-8" },
+    // A language whose numbers use a decimal comma: the page must not depend on the locale.
+    env: { ...process.env, TZ: "UTC", LANG: "de_DE.UTF-8" },
     args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync", "--lang=en-US"],
+           "--disable-component-update", "--disable-sync", "--lang=de-DE"],
 });
 try {
     const page = await browser.newPage();
