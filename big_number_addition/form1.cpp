@@ -7,14 +7,12 @@ using namespace rt;
 namespace {
 
 // clang-format off
-const Text kNotANumber     = "请输入不超过50位的非负整数";
-const Text kErrorTitle     = "错误";
-const Text kBlank          = " ";
-const Text kFullWidthBlank = "　";
-constexpr int kPositions   = 50;  // digit positions of each number; the text boxes hold no more
+const Text kNotANumber                     = "请输入不超过50位的非负整数";
+const Text kErrorTitle                     = "错误";
+constexpr std::string_view kBlank          = " ";
+constexpr std::string_view kFullWidthBlank = "　";
+constexpr int kPositions                   = 50;  // digit positions of each number; a longer text is refused
 // clang-format on
-
-bool is_blank(const Text& character) { return character == kBlank || character == kFullWidthBlank; }
 
 /// True for one character "0" to "9" or its full-width form "０" to "９". UTF-8 keeps the order
 /// of the code points, so a single character lies between two others exactly when its text does.
@@ -22,13 +20,14 @@ bool is_digit(const Text& character) {
     return (character >= "0" && character <= "9") || (character >= "０" && character <= "９");
 }
 
-/// The text without the blanks, ASCII or full-width, before and after it.
-Text without_surrounding_blanks(const Text& text) {
-    Int32 first = 1;
-    Int32 last = Len(text);
-    while (first <= last && is_blank(Mid(text, first, 1))) ++first;
-    while (last > first && is_blank(Mid(text, last, 1))) --last;
-    return Mid(text, first, last - first + 1);
+/// The text without the blanks, ASCII or full-width, before and after it. A box may hold tens
+/// of thousands of blanks, so the text is walked once from each end rather than by Mid.
+Text without_surrounding_blanks(std::string_view text) {
+    while (text.starts_with(kBlank) || text.starts_with(kFullWidthBlank))
+        text.remove_prefix(text.starts_with(kBlank) ? kBlank.size() : kFullWidthBlank.size());
+    while (text.ends_with(kBlank) || text.ends_with(kFullWidthBlank))
+        text.remove_suffix(text.ends_with(kBlank) ? kBlank.size() : kFullWidthBlank.size());
+    return Text(text);
 }
 
 /// True for a text of at most 50 digits. The empty text is accepted: it counts as 0.

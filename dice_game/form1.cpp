@@ -25,6 +25,7 @@ const Text kBigYouWin    = "点大，您赢";
 const Text kBigYouLose   = "点大，您输";
 const Text kWin          = "赢";
 const Text kGameOver     = "您已输光，游戏结束！~";
+const Text kTooFewChips  = "筹码不足5个，游戏结束！~";
 constexpr Color kRed     = 255;
 constexpr Color kGreen   = 65280;
 constexpr int kMinimumStake = 5;
@@ -121,8 +122,10 @@ void Form1::Command5_Click() {
     Command5.SetEnabled(false);
 
     // A balance below the smallest stake can never be bet again, so the game ends there too.
-    if (Val(Label2.Caption()) < kMinimumStake) {
-        Label13.SetCaption(kGameOver);
+    // At 1 to 4 chips the player has not lost everything, so the end says why it ends.
+    const Float64 left = Val(Label2.Caption());
+    if (left < kMinimumStake) {
+        Label13.SetCaption(left > 0 ? kTooFewChips : kGameOver);
     } else {
         Command2.SetEnabled(true);
         Command3.SetEnabled(true);

@@ -144,7 +144,7 @@ TEST_F(ArithmeticPracticeTest, FailedComputationIsReportedAndKeepsTheOldResult) 
         const char* symbol;
         rt::ErrorKind error;
     } cases[] = {
-        {"ZeroOverZero", "", "", "Command5", "/", rt::ErrorKind::DivisionByZero},
+        {"ZeroOverZero", "", "", "Command5", "/", rt::ErrorKind::FloatingPoint},
         {"NumberOverZero", "7", "0", "Command5", "/", rt::ErrorKind::DivisionByZero},
         {"NegativeOverZero", "-7", "abc", "Command5", "/", rt::ErrorKind::DivisionByZero},
         {"QuotientBeyondRange", "1e300", "1e-300", "Command5", "/", rt::ErrorKind::Overflow},

@@ -24,8 +24,9 @@ TEST(BigNumberAdditionQtTest, WindowGeometryInPixels) {
     EXPECT_EQ(p->widget<QPushButton>("Command1")->geometry(), QRect(224, 160, 521, 57));
     EXPECT_EQ(p->widget<QLabel>("Label1")->geometry(), QRect(40, 240, 881, 57));
     EXPECT_EQ(p->widget<QLabel>("Label1")->palette().color(QPalette::Window), QColor(0xFF, 0x80, 0xFF));
-    EXPECT_EQ(p->widget<QLineEdit>("Text1")->maxLength(), 50);
-    EXPECT_EQ(p->widget<QLineEdit>("Text2")->maxLength(), 50);
+    // A pasted number is never cut to fit: the handler refuses one of more than 50 digits.
+    EXPECT_EQ(p->widget<QLineEdit>("Text1")->maxLength(), 32767);
+    EXPECT_EQ(p->widget<QLineEdit>("Text2")->maxLength(), 32767);
     EXPECT_EQ(p->widget<QPushButton>("Command1")->font().pixelSize(), 32) << "24 points at 96 dpi";
 }
 

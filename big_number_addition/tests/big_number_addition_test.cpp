@@ -75,23 +75,33 @@ TEST(BigNumberAdditionWindowTest, MatchesTheControlTable) {
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
     using enum rt::ControlKind;
     const rt::Font f = rt::song(24);
-    const rt::ControlOptions fifty{.max_length = 50};
     // clang-format off
     rt::testing::expect_control_table(d, {
-        {"Text1",    TextBox,       "",              600,  240, 13095, 735, f, fifty},
-        {"Text2",    TextBox,       "",              600, 1200, 13095, 735, f, fifty},
+        {"Text1",    TextBox,       "",              600,  240, 13095, 735, f},
+        {"Text2",    TextBox,       "",              600, 1200, 13095, 735, f},
         {"Command1", CommandButton, "进行加法计算", 3360, 2400,  7815, 855, f},
         {"Label1",   Label,         "",              600, 3600, 13215, 855, f, {.back_color = 0x00FF80FF}},
     });
     // clang-format on
 }
 
-TEST(BigNumberAdditionTest, TextBoxesHoldFiftyCharacters) {
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
-    program.type("Text1", kFiftyNines + "7");
-    program.type("Text2", repeat("８", 51));
-    EXPECT_EQ(program.text("Text1"), kFiftyNines);
-    EXPECT_EQ(program.text("Text2"), repeat("８", 50)) << "characters are counted, not bytes";
+// The boxes keep whatever is typed or pasted, so a number is never cut to fit: a blank before
+// fifty digits still leaves fifty digits, and a longer number is refused rather than shortened.
+TEST(BigNumberAdditionTest, PastedTextsAreCheckedWholeNeverCut) {
+    for (const std::string& too_long : {kFiftyNines + "7", repeat("1", 60), repeat("８", 51)}) {
+        SCOPED_TRACE(too_long);
+        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        add(program, " " + kFiftyNines, "1");
+        EXPECT_EQ(program.text("Text1"), " " + kFiftyNines);
+        EXPECT_EQ(program.caption("Label1"), "1" + repeat("0", 50));
+        EXPECT_TRUE(program.dialogs().empty());
+
+        add(program, too_long, "1");
+        EXPECT_EQ(program.text("Text1"), too_long);
+        ASSERT_EQ(program.dialogs().size(), 1u);
+        EXPECT_EQ(program.dialogs()[0], error_box(kNotANumber));
+        EXPECT_EQ(program.caption("Label1"), "1" + repeat("0", 50)) << "the earlier sum stays";
+    }
 }
 
 TEST(BigNumberAdditionTest, ShowsTheExactSum) {

@@ -189,6 +189,7 @@ const Text kBetWrong = "您下注的筹码有误";
 const Text kNoBet = "您尚未下注";
 const Text kNoChoice = "您尚未选大小";
 const Text kGameOver = "您已输光，游戏结束！~";
+const Text kTooFewChips = "筹码不足5个，游戏结束！~";
 constexpr int kRed = 255;
 constexpr int kGreen = 65280;
 
@@ -291,7 +292,7 @@ void check(const Click& click, Faults& faults) {
         if (click.after.find("Label13").fore_color() != click.before.control("Label13").fore_color)
             faults.push_back("settling changed the colour of the result line");
         const bool over = *balance < 5;
-        expect_caption(click, "Label13", over ? kGameOver : "", faults);
+        expect_caption(click, "Label13", !over ? "" : *balance == 0 ? kGameOver : kTooFewChips, faults);
         if (phase != (over ? kOver : kBetting)) faults.push_back("settling left the phase " + describe(phase));
     }
 }
@@ -345,7 +346,9 @@ void check(const Click& click, Faults& faults) {
     const std::string why = quoted(click.content_before("Text1")) + " " + ops[op] + " " +
                             quoted(click.content_before("Text2"));
     if (!a || !b) return expect_report(click, ErrorKind::Overflow, why + " (an operand beyond the range)", faults);
-    if (op == 3 && *b == 0) return expect_report(click, ErrorKind::DivisionByZero, why, faults);
+    // Zero over zero is an invalid operation, any other number over zero a division by zero.
+    if (op == 3 && *b == 0)
+        return expect_report(click, *a == 0 ? ErrorKind::FloatingPoint : ErrorKind::DivisionByZero, why, faults);
     const double r = op == 0 ? *a + *b : op == 1 ? *a - *b : op == 2 ? *a * *b : *a / *b;
     if (!std::isfinite(r)) return expect_report(click, ErrorKind::Overflow, why, faults);
     if (!expect_success(click, why, faults)) return;

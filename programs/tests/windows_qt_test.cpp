@@ -86,6 +86,7 @@ TEST(WindowsTest, TheLongestTextsALabelShowsFitIt) {
         const char* text;
     } cases[] = {
         {"orvane", "Label13", "您已输光，游戏结束！~"},
+        {"orvane", "Label13", "筹码不足5个，游戏结束！~"},
         {"orvane", "Label13", "17点大，您输"},
         {"orvane", "Label2", "120"},
         {"orvane", "Label4", "20"},

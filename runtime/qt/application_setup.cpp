@@ -16,6 +16,8 @@ namespace {
 void load_chinese_translations(QApplication& application) {
     // The programs speak only Chinese, so Qt's own texts do too, whatever LANG says.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    // The windows are laid out as described, left to right, under any desktop language.
+    QApplication::setLayoutDirection(Qt::LeftToRight);
     auto* texts = new ChineseTexts;
     texts->setParent(&application);
     if (texts->load_installed())

@@ -1,8 +1,9 @@
 #include "rt/conversions.h"
 
+#include "rt/decimal_digits.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -24,39 +25,9 @@ Int round_to(Float64 value) {
     return Int(static_cast<T>(rounded));
 }
 
-/// A value's decimal form rounded to a number of significant digits: the digits without
-/// trailing zeros and the decimal exponent of the first ("25", -1 for 0.25). Zero gives "0", 0.
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-
-Decimal to_decimal(double value, int significant) {
-    Decimal d;
-    if (value == 0) {
-        d.digits = "0";
-        return d;
-    }
-    char buffer[64];
-    // %.Ne prints the value correctly rounded: "-d.ddddde+XX".
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
-    const char* p = buffer;
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
-    for (; *p != 'e'; ++p)
-        if (*p != '.') d.digits += *p;
-    d.exponent = std::atoi(p + 1);
-    const auto last = d.digits.find_last_not_of('0');
-    d.digits.resize(last + 1);
-    return d;
-}
-
 Text real_text(double value, int significant) {
     if (!std::isfinite(value)) raise(ErrorKind::Overflow);
-    const Decimal d = to_decimal(value, significant);
+    const detail::DecimalDigits d = detail::decimal_digits(value, significant);
     if (d.digits == "0") return "0";
     Text out = d.negative ? "-" : "";
     const int count = static_cast<int>(d.digits.size());
@@ -72,8 +43,9 @@ Text real_text(double value, int significant) {
     }
     out += d.digits.substr(0, 1);
     if (count > 1) out += "." + d.digits.substr(1);
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+    std::string exponent = std::to_string(std::abs(d.exponent));
+    if (exponent.size() < 2) exponent.insert(exponent.begin(), '0');
+    out += d.exponent < 0 ? "E-" : "E+";
     return out + exponent;
 }
 
@@ -96,18 +68,6 @@ NumberPattern parse_pattern(std::string_view pattern) {
     }
     if (i != pattern.size()) raise(ErrorKind::InvalidCall);
     return p;
-}
-
-/// Adds one unit in the last place of a string of decimal digits; true when it carried out.
-bool increment(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return false;
-        }
-        *it = '0';
-    }
-    return true;
 }
 
 }  // namespace
@@ -133,7 +93,7 @@ Text StrR8(Float64 value) { return real_text(value.value(), 15); }
 Text Format(Float64 value, std::string_view pattern) {
     const NumberPattern p = parse_pattern(pattern);
     if (!std::isfinite(value.value())) raise(ErrorKind::Overflow);
-    const Decimal d = to_decimal(value.value(), 15);
+    const detail::DecimalDigits d = detail::decimal_digits(value.value(), 15);
 
     // Lay the digits out around the point: whole part, then every decimal the form has.
     std::string whole, decimals;
@@ -154,7 +114,7 @@ Text Format(Float64 value, std::string_view pattern) {
         decimals.resize(p.max_decimals);
         if (round_up) {
             std::string all = whole + decimals;
-            if (increment(all)) all.insert(all.begin(), '1');
+            if (detail::increment_digits(all)) all.insert(all.begin(), '1');
             whole = all.substr(0, all.size() - decimals.size());
             decimals = all.substr(all.size() - decimals.size());
         }

@@ -1,6 +1,7 @@
 #include "rt/random.h"
 
 #include <bit>
+#include <cstring>
 #include <ctime>
 
 namespace rt {
@@ -20,7 +21,12 @@ Generator::Generator()
     : m_state(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {}
 
 void Generator::Randomize(Float64 seed) {
-    m_state = std::bit_cast<std::uint64_t>(seed.value());
+    const double bits = seed.value();
+#if defined(__cpp_lib_bit_cast) && !defined(RT_PORTABLE_CONVERSIONS)
+    m_state = std::bit_cast<std::uint64_t>(bits);
+#else
+    std::memcpy(&m_state, &bits, sizeof m_state);  // where the library has no std::bit_cast
+#endif
     splitmix64(m_state);
 }
 

@@ -1,5 +1,9 @@
+#include <cerrno>
+#include <cmath>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "rt/conversions.h"
@@ -42,6 +46,25 @@ private:
 };
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+/// Reads "[-]digits e[-]digits", correctly rounded; nothing when the value is out of range
+/// (too large for a double, or so small that it rounds to zero). Subnormals are values.
+std::optional<double> parse_normal_form(const std::string& normal) {
+#if defined(__cpp_lib_to_chars) && !defined(RT_PORTABLE_CONVERSIONS)
+    double value = 0;
+    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (result.ec == std::errc::result_out_of_range) return std::nullopt;
+    return value;
+#else
+    // Where the C++ library has no floating-point from_chars (libc++ 13): the C library's
+    // strtod rounds correctly too, and the normal form holds no decimal point, so no locale's
+    // LC_NUMERIC changes how it reads.
+    errno = 0;
+    const double value = std::strtod(normal.c_str(), nullptr);
+    if (errno == ERANGE && (value == 0 || std::isinf(value))) return std::nullopt;
+    return value;
+#endif
+}
 
 }  // namespace
 
@@ -99,13 +122,12 @@ Float64 Val(std::string_view text) {
     // digits × 10^(magnitude - count + 1), handed to the correctly rounding parser.
     std::string normal = (negative ? "-" : "") + digits + "e" +
                          std::to_string(magnitude - static_cast<std::int64_t>(digits.size()) + 1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    const std::optional<double> value = parse_normal_form(normal);
+    if (!value) {
         if (magnitude > 0) raise(ErrorKind::Overflow);
         return 0.0;
     }
-    return value;
+    return *value;
 }
 
 }  // namespace rt

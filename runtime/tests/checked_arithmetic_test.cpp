@@ -67,7 +67,9 @@ TEST(CheckedFloatTest, ResultsThatAreNotFiniteRaiseErrors) {
     EXPECT_RUNTIME_ERROR(Float64(-1.7e308) - 1.7e308, ErrorKind::Overflow);
     EXPECT_RUNTIME_ERROR(Float64(1e300) / 1e-300, ErrorKind::Overflow);
     EXPECT_RUNTIME_ERROR(Float64(5) / 0, ErrorKind::DivisionByZero);
-    EXPECT_RUNTIME_ERROR(Float64(0) / 0, ErrorKind::DivisionByZero);
+    EXPECT_RUNTIME_ERROR(Float64(0) / 0, ErrorKind::FloatingPoint);
+    EXPECT_RUNTIME_ERROR(Float64(-0.0) / 0, ErrorKind::FloatingPoint);
+    EXPECT_RUNTIME_ERROR(Float32(0) / 0, ErrorKind::FloatingPoint);
     EXPECT_RUNTIME_ERROR(Float32(3e38f) * 10, ErrorKind::Overflow);
     EXPECT_RUNTIME_ERROR(Float32(1) / 0, ErrorKind::DivisionByZero);
     EXPECT_RUNTIME_ERROR(Float64(std::numeric_limits<double>::infinity()) - std::numeric_limits<double>::infinity(),

@@ -20,10 +20,19 @@ constexpr T finite_or_raise(T result) {
     return result;
 }
 
+/// a / b, with a non-zero number divided by zero raising DivisionByZero; 0 / 0 gives NaN,
+/// which the caller reports as the invalid operation it is.
+template <std::floating_point T>
+constexpr T checked_quotient(T a, T b) {
+    if (b == 0 && a != 0 && !std::isnan(a)) raise(ErrorKind::DivisionByZero);
+    return a / b;
+}
+
 }  // namespace detail
 
 /// A 64-bit float whose arithmetic raises the runtime's float errors instead of producing
-/// infinity or NaN: x / 0 and 0 / 0 raise DivisionByZero, a result beyond the range Overflow.
+/// infinity or NaN: x / 0 raises DivisionByZero, 0 / 0 (an invalid operation) FloatingPoint,
+/// and a result beyond the range Overflow.
 class Float64 {
 public:
     constexpr Float64() = default;
@@ -48,8 +57,7 @@ inline Float64 operator+(Float64 a, Float64 b) { return detail::finite_or_raise(
 inline Float64 operator-(Float64 a, Float64 b) { return detail::finite_or_raise(a.value() - b.value()); }
 inline Float64 operator*(Float64 a, Float64 b) { return detail::finite_or_raise(a.value() * b.value()); }
 inline Float64 operator/(Float64 a, Float64 b) {
-    if (b.value() == 0) raise(ErrorKind::DivisionByZero);
-    return detail::finite_or_raise(a.value() / b.value());
+    return detail::finite_or_raise(detail::checked_quotient(a.value(), b.value()));
 }
 constexpr Float64 operator-(Float64 a) { return -a.value(); }
 constexpr bool operator==(Float64 a, Float64 b) { return a.value() == b.value(); }
@@ -76,8 +84,7 @@ public:
     friend Float32 operator-(Float32 a, Float32 b) { return detail::finite_or_raise(a.m_value - b.m_value); }
     friend Float32 operator*(Float32 a, Float32 b) { return detail::finite_or_raise(a.m_value * b.m_value); }
     friend Float32 operator/(Float32 a, Float32 b) {
-        if (b.m_value == 0) raise(ErrorKind::DivisionByZero);
-        return detail::finite_or_raise(a.m_value / b.m_value);
+        return detail::finite_or_raise(detail::checked_quotient(a.m_value, b.m_value));
     }
     friend constexpr Float32 operator-(Float32 a) { return -a.m_value; }
 
