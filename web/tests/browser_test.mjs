@@ -375,10 +375,9 @@ try {
                     check(node !== undefined, `no button named ${value.text}`);
                     check(Boolean(node.disabled) === !value.enabled, `${c.name} disabled state`);
                 } else if (c.kind === "textbox") {
-                    const name = c.labelledBy ? caption(c.labelledBy) : c.accessibleName;
-                    check(name, `the description names no ${c.name}`);
+                    const name = c.labelledBy ? caption(c.labelledBy) : (c.accessibleName ?? "");
                     check(nodes.some((n) => n.role === "textbox" && squeeze(n.name ?? "") === name &&
-                                            (n.value ?? "") === value.text), `no textbox ${name} holding ${value.text}`);
+                                            (n.value ?? "") === value.text), `no textbox "${name}" holding ${value.text}`);
                 } else if (c.labelledBy) {
                     const name = squeeze(`${caption(c.labelledBy)} ${value.text}`);
                     check(nodes.some((n) => n.role === "status" && squeeze(n.name ?? "") === name), `no value named ${name}`);
