@@ -17,26 +17,33 @@ function(add_form_program name)
     endif()
     add_executable(${name} main.cpp)
     target_link_libraries(${name} PRIVATE ${name}_module rt_qt)
-    install_desktop_program(${name} ${name} "${PROGRAM_${name}_TITLE_EN}" "${PROGRAM_${name}_TITLE_ZH}"
-        "${PROGRAM_${name}_LINE_EN}" "${PROGRAM_${name}_LINE_ZH}")
-    if(arg_TESTS)
+    install_desktop_program(${name})
+    if(BUILD_TESTING AND arg_TESTS)
         add_scripted_test(${name}_test ${arg_TESTS})
         target_link_libraries(${name}_test PRIVATE ${name}_module)
     endif()
-    if(arg_QT_TESTS)
+    if(BUILD_TESTING AND arg_QT_TESTS)
         add_qt_test(${name}_qt_test ${arg_QT_TESTS})
         target_link_libraries(${name}_qt_test PRIVATE ${name}_module)
     endif()
 endfunction()
 
-# add_scripted_test(TARGET sources...): GoogleTest cases that run without a display.
+# Test labels: unit (headless, seconds), qt (real widgets, offscreen), slow (minutes: the
+# sweep, the monkey run, valgrind, fuzzing, the package), package (the Debian package).
+
+# add_scripted_test(TARGET [LABELS labels] sources...): GoogleTest cases that run without a
+# display, labelled unit unless LABELS says otherwise.
 function(add_scripted_test target)
-    add_executable(${target} ${ARGN})
+    cmake_parse_arguments(arg "" "LABELS" "" ${ARGN})
+    if(NOT arg_LABELS)
+        set(arg_LABELS unit)
+    endif()
+    add_executable(${target} ${arg_UNPARSED_ARGUMENTS})
     target_link_libraries(${target} PRIVATE rt_testing GTest::gtest_main)
     if(EMSCRIPTEN)
         add_node_test(${target})
     else()
-        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30)
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS "${arg_LABELS}")
     endif()
 endfunction()
 
@@ -45,5 +52,5 @@ function(add_qt_test target)
     add_executable(${target} ${ARGN})
     target_link_libraries(${target} PRIVATE rt_qt_test_main)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=96")
+        PROPERTIES LABELS qt ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=96")
 endfunction()

@@ -1,12 +1,15 @@
 #include "launcher_window.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProcess>
 #include <QVBoxLayout>
 
 #include "application_setup.h"
 #include "catalogue.h"
+#include "controls.h"
 #include "fonts.h"
 
 namespace launcher {
@@ -22,7 +25,7 @@ LauncherWindow::LauncherWindow(QString program_dir, QWidget* parent)
     : QWidget(parent),
       m_program_dir(std::move(program_dir)),
       m_list(new QListWidget(this)),
-      m_start(new QPushButton(QStringLiteral("启动"), this)) {
+      m_start(new rt::qt::PushButton(QStringLiteral("启动"), this)) {
     setWindowTitle(kTitle);
     m_dialogs.set_parent(this);
 
@@ -39,6 +42,9 @@ LauncherWindow::LauncherWindow(QString program_dir, QWidget* parent)
         item->setToolTip(name);
     }
     m_list->setCurrentRow(0);
+    m_list->setAccessibleName(QStringLiteral("程序列表"));
+    heading->setBuddy(m_list);
+    m_list->installEventFilter(this);
     m_start->setDefault(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -51,7 +57,19 @@ LauncherWindow::LauncherWindow(QString program_dir, QWidget* parent)
     connect(m_start, &QPushButton::clicked, this, [this] { start_current(); });
 }
 
+// A held Enter repeats its key press; the list would start the program on each.
+bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.isAutoRepeat() && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void LauncherWindow::start_current() {
+    const bool same_request = m_since_request.isValid() && m_since_request.elapsed() < QApplication::doubleClickInterval();
+    m_since_request.start();
+    if (same_request) return;
     if (QListWidgetItem* item = m_list->currentItem()) start(item->data(kNameRole).toString());
 }
 

@@ -1,10 +1,12 @@
 #include <QApplication>
 
 #include "application_setup.h"
+#include "command_line.h"
 #include "first_frame_report.h"
 #include "launcher_window.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = rt::qt::handle_command_line(rt::qt::this_program(), argc, argv)) return *status;
     QApplication application(argc, argv);
     rt::qt::set_up_application(application);
     launcher::LauncherWindow window(QCoreApplication::applicationDirPath());

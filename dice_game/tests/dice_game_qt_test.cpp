@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -83,6 +84,45 @@ TEST(DiceGameQtTest, WholeRoundThroughTheRealWindow) {
     for (const char* name : {"Command2", "Command3", "Command4"})
         EXPECT_TRUE(p->widget<QPushButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(p->widget<QPushButton>("Command5")->isEnabled());
+}
+
+// A pupil without a mouse: Space, Enter, Tab and typed answers only. Once the bet is locked,
+// focus follows the game from button to button.
+TEST(DiceGameQtTest, WholeRoundByKeyboardAlone) {
+    using rt::testing::press_key;
+    using rt::testing::type_and_press_enter;
+    auto p = QtProgram::of<Form1>(window());
+    ASSERT_TRUE(rt::testing::activate(p->window()));
+    auto has_focus = [&p](const char* name) { return QApplication::focusWidget() == p->widget<QPushButton>(name); };
+    ASSERT_TRUE(has_focus("Command2")) << "选大小, the first enabled button, has focus from the start";
+    {
+        DialogScript script({type_and_press_enter(QStringLiteral("大"))});
+        press_key(Qt::Key_Return);
+        EXPECT_TRUE(script.done());
+    }
+    press_key(Qt::Key_Tab);
+    ASSERT_TRUE(has_focus("Command3"));
+    {
+        DialogScript script({type_and_press_enter(QStringLiteral("10"))});
+        press_key(Qt::Key_Space);
+        EXPECT_TRUE(script.done());
+    }
+    press_key(Qt::Key_Tab);
+    ASSERT_TRUE(has_focus("Command4"));
+    press_key(Qt::Key_Return);
+    EXPECT_EQ(caption(*p, "Label12"), QStringLiteral("大"));
+    EXPECT_EQ(caption(*p, "Label4"), QStringLiteral("10"));
+    ASSERT_TRUE(has_focus("Command1")) << "买定离手 hands focus to 掷色子";
+
+    // Int(v * 6) + 1 gives 6, 5 and 4.
+    p->host().random_values({0.99f, 0.7f, 0.6f});
+    press_key(Qt::Key_Space);
+    EXPECT_EQ(caption(*p, "Label13"), QStringLiteral("15点大，您赢"));
+    ASSERT_TRUE(has_focus("Command5")) << "掷色子 hands focus to 结算";
+    press_key(Qt::Key_Return);
+    EXPECT_EQ(caption(*p, "Label2"), QStringLiteral("60"));
+    EXPECT_EQ(caption(*p, "Label15"), QStringLiteral("1"));
+    EXPECT_TRUE(has_focus("Command2")) << "结算 hands focus back to the betting buttons";
 }
 
 }  // namespace

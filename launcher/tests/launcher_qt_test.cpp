@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
@@ -25,6 +26,25 @@ bool ran(const QTemporaryDir& dir, const QString& name) {
     return QTest::qWaitFor([&] { return QFile::exists(dir.filePath(name + ".ran")); }, 5000);
 }
 
+/// A stand-in program that adds a line to its mark each time it runs.
+void write_counting_program(const QTemporaryDir& dir, const QString& name) {
+    QFile script(dir.filePath(name));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho ran >> '%1'\n").arg(dir.filePath(name + ".runs")).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
+/// How often the counting program has run, once at least `expected` runs are seen.
+int runs(const QTemporaryDir& dir, const QString& name, int expected) {
+    auto count = [&] {
+        QFile file(dir.filePath(name + ".runs"));
+        return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count('\n')) : 0;
+    };
+    QTest::qWaitFor([&] { return count() >= expected; }, 5000);
+    return count();
+}
+
 TEST(LauncherTest, ListsTheTenProgramsWithTitleAndLine) {
     LauncherWindow window(QStringLiteral("/nonexistent"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("教学小程序"));
@@ -50,6 +70,53 @@ TEST(LauncherTest, EnterStartsTheChosenProgramAndTheLauncherStays) {
     QTest::keyClick(window.list(), Qt::Key_Return);
     EXPECT_TRUE(ran(dir, QStringLiteral("orvane")));
     EXPECT_TRUE(window.isVisible());
+}
+
+TEST(LauncherTest, EnterOnTheStartButtonStartsTheCurrentProgram) {
+    QTemporaryDir dir;
+    write_marking_program(dir, QStringLiteral("farrowd"));
+    LauncherWindow window(dir.path());
+    ASSERT_TRUE(rt::testing::activate(window));
+    window.list()->setCurrentRow(9);
+    window.start_button()->setFocus();
+    rt::testing::press_key(Qt::Key_Return);
+    EXPECT_TRUE(ran(dir, QStringLiteral("farrowd")));
+}
+
+TEST(LauncherTest, OneRequestStartsOneCopyAndALaterOneAnother) {
+    const std::function<void(LauncherWindow&)> requests[] = {
+        [](LauncherWindow& window) {  // a double click on 启动
+            QTest::mouseClick(window.start_button(), Qt::LeftButton);
+            QTest::mouseClick(window.start_button(), Qt::LeftButton);
+        },
+        [](LauncherWindow& window) {  // Enter held down on the list, repeating after a while
+            window.list()->setFocus();
+            QTest::simulateEvent(window.list(), true, Qt::Key_Return, Qt::NoModifier, QString(), false);
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QTest::simulateEvent(window.list(), true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QTest::simulateEvent(window.list(), false, Qt::Key_Return, Qt::NoModifier, QString(), false);
+        },
+    };
+    for (const auto& request : requests) {
+        QTemporaryDir dir;
+        write_counting_program(dir, QStringLiteral("orvane"));
+        LauncherWindow window(dir.path());
+        ASSERT_TRUE(rt::testing::activate(window));
+        request(window);
+        EXPECT_EQ(runs(dir, QStringLiteral("orvane"), 1), 1);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(window.start_button(), Qt::LeftButton);
+        EXPECT_EQ(runs(dir, QStringLiteral("orvane"), 2), 2) << "a later request starts it again";
+    }
+}
+
+TEST(LauncherTest, ScreenReadersSeeANamedFrameWithANamedList) {
+    LauncherWindow window(QStringLiteral("/nonexistent"));
+    window.show();
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), QStringLiteral("教学小程序"));
+    EXPECT_EQ(rt::testing::accessible_name(window.list()), QStringLiteral("程序列表"));
 }
 
 TEST(LauncherTest, StartButtonStartsTheCurrentProgram) {

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -44,6 +45,30 @@ bool fits(QWidget* widget, const QString& text) {
     return lines.width() <= size.width() && ink(*label, text, size) == ink(*label, text, size + QSize(0, 200));
 }
 
+/// The window is the described one at its zoom: every place and size scaled, and no caption
+/// cut off.
+void expect_described_layout(rt::testing::QtProgram& p, const rt::FormDescription& description) {
+    const int zoom = p.window().zoom();
+    using rt::qt::pixels;
+    EXPECT_EQ(p.window().windowTitle().toStdString(), description.caption);
+    EXPECT_EQ(p.window().size(), QSize(pixels(description.width, zoom), pixels(description.height, zoom)));
+    for (const rt::ControlDescription& c : description.controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = p.window().widget_for(c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(),
+                  QRect(pixels(c.left, zoom), pixels(c.top, zoom), pixels(c.width, zoom), pixels(c.height, zoom)));
+        const double points = c.font.value_or(rt::default_font()).points;
+        EXPECT_EQ(widget->font().pixelSize(), qRound(points * 4 / 3 * zoom / 100));
+        const QString caption = QString::fromStdString(c.caption);
+        if (qobject_cast<QLabel*>(widget) != nullptr && !caption.isEmpty())
+            EXPECT_TRUE(fits(widget, caption)) << "the caption is cut off";
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            EXPECT_LE(QFontMetricsF(button->font()).horizontalAdvance(caption), button->width() - 4)
+                << "the caption is wider than the button";
+    }
+}
+
 // Every window as the user sees it, at whatever scale QT_SCALE_FACTOR sets (ctest runs these
 // checks at 1 and at 2): geometry in device-independent pixels, no caption cut off, and the
 // window drawn at the screen's full resolution.
@@ -51,22 +76,51 @@ class WindowsTest : public ::testing::TestWithParam<ProgramModule> {};
 
 TEST_P(WindowsTest, ControlsSitAtTheirPlacesAndNoCaptionIsCutOff) {
     const ProgramModule& program = GetParam();
+    rt::testing::QtProgram p(program.window(), program.make_module);
+    expect_described_layout(p, program.window());
+}
+
+TEST_P(WindowsTest, ZoomedLayoutIsTheDescribedOneScaled) {
+    const ProgramModule& program = GetParam();
+    rt::testing::QtProgram p(program.window(), program.make_module);
+    for (int zoom : {150, 200}) {
+        SCOPED_TRACE(zoom);
+        p.window().set_zoom(zoom);
+        expect_described_layout(p, program.window());
+    }
+}
+
+// A screen reader reads each control with the label its description names ("当前筹码 50"),
+// a text box without one by its short name, a label by its caption, and the window as a
+// frame named by its title.
+TEST_P(WindowsTest, ScreenReadersReadControlsWithTheirDescribingLabels) {
+    const ProgramModule& program = GetParam();
     const rt::FormDescription description = program.window();
     rt::testing::QtProgram p(description, program.make_module);
-    EXPECT_EQ(p.window().windowTitle().toStdString(), description.caption);
-    EXPECT_EQ(p.window().size(), QSize(rt::qt::pixels(description.width), rt::qt::pixels(description.height)));
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&p.window());
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name).toStdString(), description.caption);
     for (const rt::ControlDescription& c : description.controls) {
         SCOPED_TRACE(c.name);
-        QWidget* widget = p.window().widget_for(c.name);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(),
-                  QRect(rt::qt::pixels(c.left), rt::qt::pixels(c.top), rt::qt::pixels(c.width), rt::qt::pixels(c.height)));
-        const QString caption = QString::fromStdString(c.caption);
-        if (qobject_cast<QLabel*>(widget) != nullptr && !caption.isEmpty())
-            EXPECT_TRUE(fits(widget, caption)) << "the caption is cut off";
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            EXPECT_LE(QFontMetricsF(button->font()).horizontalAdvance(caption), button->width() - 4)
-                << "the caption is wider than the button";
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(p.window().widget_for(c.name));
+        QStringList labels;
+        for (const auto& [label, relation] : control->relations(QAccessible::Label)) labels << label->text(QAccessible::Name);
+        if (c.options.labelled_by.empty()) {
+            EXPECT_TRUE(labels.isEmpty()) << labels.join(QLatin1Char(' ')).toStdString();
+        } else {
+            const rt::ControlDescription& label = *std::find_if(
+                description.controls.begin(), description.controls.end(),
+                [&](const rt::ControlDescription& d) { return d.name == c.options.labelled_by; });
+            EXPECT_EQ(labels, QStringList{QString::fromStdString(label.caption)});
+            if (c.kind == rt::ControlKind::TextBox)
+                EXPECT_EQ(control->text(QAccessible::Name).toStdString(), label.caption) << "a text box takes its label's name";
+        }
+        if (c.kind == rt::ControlKind::Label) {
+            EXPECT_EQ(control->role(), QAccessible::StaticText);
+            EXPECT_EQ(control->text(QAccessible::Name).toStdString(), c.caption) << "a label is named by its caption";
+        }
+        if (!c.options.accessible_name.empty())
+            EXPECT_EQ(control->text(QAccessible::Name).toStdString(), c.options.accessible_name);
     }
 }
 

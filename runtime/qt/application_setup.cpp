@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QLocale>
 
+#include "accessibility.h"
 #include "chinese_texts.h"
 #include "cursor_blink.h"
 #include "fonts.h"
-#include "print_surface.h"
 
 namespace rt::qt {
 
@@ -62,12 +62,19 @@ void show_main_window(QWidget& window) {
     QApplication::setDesktopFileName(QApplication::applicationName());
     new IconAfterFirstFrame(window);
     window.show();
+    // Window managers give a new window the keyboard; where there is none, it asks itself.
+    window.activateWindow();
 }
 
 void set_up_application(QApplication& application) {
     load_chinese_translations(application);
-    PrintSurface::install_accessibility();
+    install_accessibility();
+    // Setting the application font forgets the platform's title bar font, which dialogs need
+    // to be wide enough for their titles.
+    const QFont title_bar_font = QApplication::font("QMdiSubWindowTitleBar");
+    const bool platform_names_title_bar_font = title_bar_font != QApplication::font();
     QApplication::setFont(qt_font(default_font()));
+    if (platform_names_title_bar_font) QApplication::setFont(title_bar_font, "QMdiSubWindowTitleBar");
     stop_cursor_blinking_when_idle(application);
 }
 

@@ -12,7 +12,8 @@ namespace rt::qt {
 QStringList song_families();
 
 /// A described font as a Qt font: "宋体" as the first installed of the Song-style families, the
-/// size in pixels at 96 dpi (15.75 points are 21 pixels), weight 400.
-QFont qt_font(const Font& font);
+/// size in pixels at 96 dpi and the zoom in percent (15.75 points are 21 pixels at 100 %),
+/// weight 400.
+QFont qt_font(const Font& font, int zoom = 100);
 
 }  // namespace rt::qt

@@ -1,11 +1,17 @@
 #include "form_window.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QPointer>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QWheelEvent>
+#include <algorithm>
 
+#include "controls.h"
 #include "fonts.h"
 
 namespace rt::qt {
@@ -31,26 +37,30 @@ void set_palette_color(QWidget* widget, QPalette::ColorRole role, Color color) {
     widget->setPalette(palette);
 }
 
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
+
 }  // namespace
 
 FormWindow::FormWindow(Program& program) : m_program(program), m_surface(new PrintSurface(program.form(), this)) {
     const Form& form = program.form();
     setWindowTitle(qt_text(form.Caption()));
-    resize(pixels(form.description().width), pixels(form.description().height));
-    m_surface->setGeometry(rect());
-
-    QWidget* previous = nullptr;
+    m_surface->installEventFilter(this);
     for (const auto& control : form.controls()) {
         QWidget* widget = create_widget(*control);
-        const ControlDescription& d = control->description();
-        widget->setGeometry(pixels(d.left), pixels(d.top), pixels(d.width), pixels(d.height));
-        widget->setFont(qt_font(control->font()));
         widget->setEnabled(control->enabled());
         m_widgets.emplace(control.get(), widget);
+        widget->installEventFilter(this);
         if (widget->focusPolicy() == Qt::NoFocus) continue;
-        if (previous != nullptr) setTabOrder(previous, widget);
-        previous = widget;
+        if (!m_tab_order.empty()) setTabOrder(m_tab_order.back(), widget);
+        m_tab_order.push_back(widget);
     }
+    set_zoom(kDescribedZoom);
+    describe_for_screen_readers();
+    add_shortcuts();
+    // Focus shows from the first frame, on the first control that takes it.
+    const auto first = std::find_if(m_tab_order.begin(), m_tab_order.end(), [](QWidget* w) { return w->isEnabled(); });
+    if (first != m_tab_order.end()) (*first)->setFocus(Qt::TabFocusReason);
     program.form().set_view(this);
 }
 
@@ -71,7 +81,7 @@ QWidget* FormWindow::create_widget(Control& control) {
         }
         case ControlKind::TextBox: {
             auto& box = static_cast<TextBox&>(control);
-            auto* edit = new QLineEdit(qt_text(box.Text()), this);
+            auto* edit = new LineEdit(qt_text(box.Text()), this);
             edit->setMaxLength(box.max_length());
             connect(edit, &QLineEdit::textChanged, this,
                     [&box](const QString& text) { box.typed(text.toStdString()); });
@@ -79,19 +89,110 @@ QWidget* FormWindow::create_widget(Control& control) {
         }
         case ControlKind::CommandButton: {
             auto& source = static_cast<CommandButton&>(control);
-            auto* button = new QPushButton(qt_text(source.Caption()), this);
+            auto* button = new PushButton(qt_text(source.Caption()), this);
             button->setAutoDefault(false);
-            connect(button, &QPushButton::clicked, this, [this, &source] { m_program.click(source); });
+            connect(button, &QPushButton::clicked, this, [this, &source] { click(source); });
             return button;
         }
     }
     return nullptr;
 }
 
+// Screen readers read a control with the label the description names for it ("当前筹码 50"),
+// and a text box without one by its own short name.
+void FormWindow::describe_for_screen_readers() {
+    for (const auto& [control, widget] : m_widgets) {
+        const ControlOptions& options = control->description().options;
+        if (!options.labelled_by.empty()) static_cast<QLabel*>(widget_for(options.labelled_by))->setBuddy(widget);
+        if (!options.accessible_name.empty()) widget->setAccessibleName(qt_text(options.accessible_name));
+    }
+}
+
+void FormWindow::add_shortcuts() {
+    auto add = [this](const QKeySequence& keys, auto action) { new QShortcut(keys, this, action); };
+    add(QKeySequence::ZoomIn, [this] { zoom_in(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom_in(); });  // the plus key, unshifted
+    add(QKeySequence::ZoomOut, [this] { set_zoom(previous_zoom_step(m_zoom)); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { set_zoom(kDescribedZoom); });
+    // A text box takes Ctrl+C for itself before the shortcut sees it.
+    add(QKeySequence::Copy, [this] { m_surface->copy(); });
+    // The Menu key reaches the focused control as a context menu event from the platform;
+    // Shift+F10 does the same here.
+    add(QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] {
+        QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
+        const QPoint centre = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, target->mapToGlobal(centre));
+        QApplication::sendEvent(target, &event);
+    });
+}
+
+void FormWindow::click(CommandButton& button) {
+    const QPointer<QWidget> focused = focusWidget();
+    m_program.click(button);
+    if (focused != nullptr && !focused->isEnabled()) focus_next_enabled_after(focused);
+}
+
+// A handler that switches off the control with focus leaves focus on the next control that
+// is on once it has finished (wrapping around), so the keyboard can carry on; with none on,
+// the window keeps focus.
+void FormWindow::focus_next_enabled_after(QWidget* control) {
+    const auto at = std::find(m_tab_order.begin(), m_tab_order.end(), control);
+    if (at == m_tab_order.end()) return;
+    const std::size_t start = static_cast<std::size_t>(at - m_tab_order.begin());
+    for (std::size_t step = 1; step < m_tab_order.size(); ++step) {
+        QWidget* next = m_tab_order[(start + step) % m_tab_order.size()];
+        if (next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
+}
+
 QWidget* FormWindow::widget_for(std::string_view name) const {
     for (const auto& [control, widget] : m_widgets)
         if (control->name() == name) return widget;
     return nullptr;
+}
+
+void FormWindow::set_zoom(int zoom) {
+    m_zoom = zoom;
+    const FormDescription& form = m_program.form().description();
+    resize(pixels(form.width, zoom), pixels(form.height, zoom));
+    for (const auto& [control, widget] : m_widgets) {
+        const ControlDescription& d = control->description();
+        widget->setGeometry(pixels(d.left, zoom), pixels(d.top, zoom), pixels(d.width, zoom), pixels(d.height, zoom));
+        widget->setFont(qt_font(control->font(), zoom));
+    }
+    m_surface->setGeometry(rect());
+    m_surface->set_zoom(zoom);
+    keep_on_screen();
+}
+
+// Zooming in stops at the largest step whose window still fits the screen.
+void FormWindow::zoom_in() {
+    const int next = next_zoom_step(m_zoom);
+    if (fits_screen(next)) set_zoom(next);
+}
+
+bool FormWindow::fits_screen(int zoom) const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return true;
+    const FormDescription& form = m_program.form().description();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize needed = QSize(pixels(form.width, zoom), pixels(form.height, zoom)) + frame;
+    const QSize available = screen->availableGeometry().size();
+    return needed.width() <= available.width() && needed.height() <= available.height();
+}
+
+void FormWindow::keep_on_screen() {
+    const QScreen* screen = this->screen();
+    if (!isVisible() || screen == nullptr) return;
+    const QRect available = screen->availableGeometry();
+    const QRect frame(frameGeometry().topLeft(), size() + (frameGeometry().size() - geometry().size()));
+    const int x = std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height()));
+    if (QPoint(x, y) != frame.topLeft()) move(x, y);
 }
 
 void FormWindow::control_changed(const Control& control, Property property) {
@@ -113,6 +214,28 @@ void FormWindow::control_changed(const Control& control, Property property) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_surface->setGeometry(rect());
+}
+
+// Ctrl+wheel zooms wherever on the window the pointer is, before any control sees the wheel.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && wheel_zooms(static_cast<QWheelEvent&>(*event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool FormWindow::wheel_zooms(const QWheelEvent& event) {
+    if (!(event.modifiers() & Qt::ControlModifier)) return false;
+    m_wheel_angle += event.angleDelta().y();
+    for (; m_wheel_angle >= kWheelNotch; m_wheel_angle -= kWheelNotch) zoom_in();
+    for (; m_wheel_angle <= -kWheelNotch; m_wheel_angle += kWheelNotch) set_zoom(previous_zoom_step(m_zoom));
+    return true;
+}
+
+// Right clicks on controls that have no menu of their own, and the keyboard's menu keys on
+// buttons, open the printing area's menu.
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = m_surface->create_context_menu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 }  // namespace rt::qt

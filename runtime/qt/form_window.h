@@ -2,17 +2,20 @@
 
 #include <QWidget>
 #include <map>
+#include <vector>
 
 #include "print_surface.h"
 #include "rt/program.h"
+#include "zoom.h"
 
 namespace rt::qt {
 
-/// Pixels at 96 dpi for a length in twips: 15 twips to the pixel.
-constexpr int pixels(int twips) { return (twips + 7) / 15; }
-
 /// A form shown as a real window: one widget per control at its place, the printing area under
 /// them, every change the program makes mirrored at once, and every click forwarded.
+///
+/// Keys: Enter or Space presses the focused button; Ctrl+C copies the printed text when no
+/// text box has focus; Shift+F10 or the Menu key opens the context menu; Ctrl+plus,
+/// Ctrl+minus, Ctrl+0 and Ctrl+wheel zoom the whole window.
 class FormWindow final : public QWidget, public FormView {
 public:
     explicit FormWindow(Program& program);
@@ -22,18 +25,36 @@ public:
     QWidget* widget_for(std::string_view name) const;
     PrintSurface* print_surface() const { return m_surface; }
 
+    /// The zoom in percent; 100 is the described size.
+    int zoom() const { return m_zoom; }
+    /// Lays the window out again at the zoom, one of kZoomSteps, and keeps it on its screen.
+    void set_zoom(int zoom);
+
     void control_changed(const Control& control, Property property) override;
     void printed_changed(PrintChange) override { m_surface->printed_changed(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QWidget* create_widget(Control& control);
+    void describe_for_screen_readers();
+    void add_shortcuts();
+    void click(CommandButton& button);
+    void focus_next_enabled_after(QWidget* control);
+    void zoom_in();
+    bool wheel_zooms(const QWheelEvent& event);
+    bool fits_screen(int zoom) const;
+    void keep_on_screen();
 
     Program& m_program;
     PrintSurface* m_surface;
     std::map<const Control*, QWidget*> m_widgets;
+    std::vector<QWidget*> m_tab_order;  // the widgets that take focus, in the description's order
+    int m_zoom = kDescribedZoom;
+    int m_wheel_angle = 0;  // wheel turns not yet a whole notch
 };
 
 }  // namespace rt::qt

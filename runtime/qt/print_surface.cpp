@@ -1,7 +1,6 @@
 #include "print_surface.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -12,39 +11,11 @@
 
 namespace rt::qt {
 
-namespace {
-
-class PrintSurfaceAccessible final : public QAccessibleWidget {
-public:
-    explicit PrintSurfaceAccessible(PrintSurface* surface) : QAccessibleWidget(surface, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name) return static_cast<const PrintSurface*>(widget())->printed_text();
-        return QAccessibleWidget::text(kind);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        return state;
-    }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-};
-
-QAccessibleInterface* make_accessible(const QString&, QObject* object) {
-    if (auto* surface = dynamic_cast<PrintSurface*>(object)) return new PrintSurfaceAccessible(surface);
-    return nullptr;
-}
-
-}  // namespace
-
 PrintSurface::PrintSurface(const Form& form, QWidget* parent)
     : QWidget(parent), m_form(form), m_font(qt_font(form.font())) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
 }
-
-void PrintSurface::install_accessibility() { QAccessible::installFactory(make_accessible); }
 
 QString PrintSurface::printed_text() const { return QString::fromStdString(m_form.printed().text()); }
 
@@ -62,11 +33,22 @@ void PrintSurface::printed_changed() {
         Qt::QueuedConnection);
 }
 
+void PrintSurface::set_zoom(int zoom) {
+    m_zoom = zoom;
+    m_font = qt_font(m_form.font(), zoom);
+    update();
+}
+
+void PrintSurface::copy() const {
+    if (!m_form.printed().text().empty()) QGuiApplication::clipboard()->setText(printed_text());
+}
+
 QMenu* PrintSurface::create_context_menu() {
     auto* menu = new QMenu(this);
-    QAction* copy = menu->addAction(QStringLiteral("复制"));
-    copy->setEnabled(!m_form.printed().text().empty());
-    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(printed_text()); });
+    menu->setFont(qt_font(default_font(), m_zoom));
+    QAction* action = menu->addAction(QStringLiteral("复制"));
+    action->setEnabled(!m_form.printed().text().empty());
+    connect(action, &QAction::triggered, this, &PrintSurface::copy);
     return menu;
 }
 

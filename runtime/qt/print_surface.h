@@ -20,12 +20,14 @@ public:
     /// Prints a handler makes.
     void printed_changed();
 
-    /// The context menu of the printing area: "复制" puts the printed text, as screen readers
-    /// get it, on the clipboard.
-    QMenu* create_context_menu();
+    /// Prints at the zoom, in percent of the form's font size.
+    void set_zoom(int zoom);
 
-    /// Lets screen readers see the surface as described above; call once per application.
-    static void install_accessibility();
+    /// Puts the printed text, as screen readers get it, on the clipboard; with nothing printed
+    /// the clipboard keeps what it has.
+    void copy() const;
+    /// The context menu of the printing area, at the zoom: "复制" copies.
+    QMenu* create_context_menu();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +36,7 @@ protected:
 private:
     const Form& m_form;
     QFont m_font;
+    int m_zoom = 100;
     bool m_name_change_pending = false;
 };
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "application_setup.h"
+#include "command_line.h"
 #include "first_frame_report.h"
 #include "form_window.h"
 #include "qt_dialogs.h"
@@ -12,6 +13,7 @@
 namespace rt {
 
 int run_qt(const FormDescription& description, const ModuleFactory& make_module, int argc, char** argv) {
+    if (const auto status = qt::handle_command_line(qt::this_program(), argc, argv)) return *status;
     QApplication application(argc, argv);
     qt::set_up_application(application);
 

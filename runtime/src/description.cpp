@@ -1,5 +1,6 @@
 #include "rt/description.h"
 
+#include <algorithm>
 #include <set>
 
 #include "rt/errors.h"
@@ -47,6 +48,16 @@ void validate(const FormDescription& form) {
             throw DescriptionError(at + ": only labels take a back colour");
         if (c.options.max_length != 0 && c.kind != ControlKind::TextBox)
             throw DescriptionError(at + ": only text boxes take a text limit");
+        if (!c.options.accessible_name.empty() && c.kind != ControlKind::TextBox)
+            throw DescriptionError(at + ": only text boxes take an accessible name");
+    }
+    for (const ControlDescription& c : form.controls) {
+        if (c.options.labelled_by.empty()) continue;
+        const auto describer = std::find_if(form.controls.begin(), form.controls.end(), [&](const ControlDescription& d) {
+            return d.name == c.options.labelled_by;
+        });
+        if (describer == form.controls.end() || describer->kind != ControlKind::Label || describer->name == c.name)
+            throw DescriptionError(where + "." + c.name + ": " + c.options.labelled_by + " is no other label of the form");
     }
 }
 

@@ -12,7 +12,7 @@ FormDescription two_buttons() {
     // clang-format off
     return {.caption = "测试", .width = 3000, .height = 2000, .font = song(15.75), .controls = {
         label ("Label1",   "0",      0,    0, 1000, 300, song(15.75)),
-        text_box("Text1",  "",       0,  400, 1000, 300, song(15.75), {.max_length = 5}),
+        text_box("Text1",  "",       0,  400, 1000, 300, song(15.75), {.max_length = 5, .labelled_by = "Label1"}),
         button("Command1", "加一",   0,  800, 1000, 300, song(15.75)),
         button("Command2", "问",     0, 1200, 1000, 300, runtime_font, {.enabled = false}),
     }};
@@ -144,6 +144,10 @@ TEST(StartUpTest, MistakesInTheDescriptionFailAtStartUp) {
         [](FormDescription& d) { d.controls[2].options.back_color = 0x00FFFFFF; },
         [](FormDescription& d) { d.controls[0].options.back_color = 0x01000000; },
         [](FormDescription& d) { d.controls[1].options.max_length = -1; },
+        [](FormDescription& d) { d.controls[1].options.labelled_by = "Label9"; },
+        [](FormDescription& d) { d.controls[1].options.labelled_by = "Command1"; },
+        [](FormDescription& d) { d.controls[0].options.labelled_by = "Label1"; },
+        [](FormDescription& d) { d.controls[0].options.accessible_name = "名字"; },
     };
     for (const auto& mistake : mistakes) {
         FormDescription d = two_buttons();

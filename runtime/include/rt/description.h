@@ -48,6 +48,11 @@ struct ControlOptions {
     bool enabled = true;
     Alignment alignment = Alignment::Left;
     int max_length = 0;  ///< text boxes: most characters held; 0 for the runtime's limit
+    /// The label whose caption says what this control shows or takes: screen readers read the
+    /// two together ("当前筹码 50"). Empty when no label describes it.
+    std::string labelled_by{};
+    /// Text boxes that no label describes: the short name screen readers give them.
+    Text accessible_name{};
 };
 
 /// One row of a control table: positions and sizes in twips (1/1440 inch).
@@ -85,7 +90,9 @@ inline ControlDescription button(std::string name, Text caption, int left, int t
 // clang-format on
 
 /// Throws DescriptionError naming the first mistake: a missing or repeated name, a size that is
-/// not positive, a font without a face or size, a colour beyond 24 bits, a negative text limit.
+/// not positive, a font without a face or size, a colour beyond 24 bits, a negative text limit,
+/// a describing label that is not a label of the form, an accessible name on anything but a
+/// text box.
 void validate(const FormDescription& form);
 
 }  // namespace rt

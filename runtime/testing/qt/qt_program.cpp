@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -66,6 +68,42 @@ QStringList dialog_texts(QWidget* dialog) {
     for (auto* button : dialog->findChildren<QPushButton*>())
         if (button->isVisible()) texts << button->text();
     return texts;
+}
+
+bool activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+void press_key(int key, Qt::KeyboardModifiers modifiers) {
+    // A window that was just asked to take the keyboard gets it on the next turn of the loop.
+    QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 1000);
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr) << "no window has the keyboard";
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+std::function<void(QWidget*)> type_and_press_enter(const QString& text) {
+    return [text](QWidget* dialog) {
+        auto* entry = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(entry, nullptr) << "the dialog has no entry";
+        if (!QTest::qWaitFor([entry] { return entry->hasFocus(); }, 2000)) {
+            ADD_FAILURE() << "the entry has no focus";
+            dialog->close();
+            return;
+        }
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(entry, c.toLatin1());
+            } else {  // a character from the input method
+                QInputMethodEvent commit;
+                commit.setCommitString(c);
+                QApplication::sendEvent(entry, &commit);
+            }
+        }
+        QTest::keyClick(entry, Qt::Key_Return);
+    };
 }
 
 QString accessible_name(QWidget* widget) {

@@ -71,4 +71,12 @@ QStringList dialog_texts(QWidget* dialog);
 /// The accessible name screen readers get for a widget.
 QString accessible_name(QWidget* widget);
 
+/// Makes the window the active one, as a click on it would; false when it does not become so.
+bool activate(QWidget& window);
+/// Presses and releases a key on whatever has focus, as the keyboard does: shortcuts first.
+void press_key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+/// Dialog action: types the text into the dialog's entry (Chinese characters as an input
+/// method commits them) and presses Enter.
+std::function<void(QWidget*)> type_and_press_enter(const QString& text);
+
 }  // namespace rt::testing
