@@ -55,8 +55,8 @@ def programs(tsv):
     rows = []
     for line in pathlib.Path(tsv).read_text(encoding="utf-8").splitlines():
         if line and not line.startswith("#"):
-            name, _folder, title, _title_en, line_zh, _line_en = line.split("\t")
-            rows.append({"name": name, "title": title, "line": line_zh})
+            fields = line.split("\t")  # name, folder, 中文名, English name, 一句话, ...
+            rows.append({"name": fields[0], "title": fields[2], "line": fields[4]})
     return rows
 
 

@@ -47,6 +47,15 @@ std::string field(const char* name, const std::string& value) { return std::stri
 std::string field(const char* name, int value) { return field(name, std::to_string(value)); }
 std::string field(const char* name, bool value) { return field(name, std::string(value ? "true" : "false")); }
 
+/// The control's accessible name, when its description gives one: the label that describes it,
+/// or a text box's own short name.
+std::string accessibility_json(const ControlOptions& options) {
+    std::string out;
+    if (!options.labelled_by.empty()) out += "," + field("labelledBy", json_string(options.labelled_by));
+    if (!options.accessible_name.empty()) out += "," + field("accessibleName", json_string(options.accessible_name));
+    return out;
+}
+
 }  // namespace
 
 std::string json_string(const Text& text) {
@@ -91,7 +100,7 @@ std::string form_json(const Form& form) {
                field("maxLength", control->kind() == ControlKind::TextBox
                                       ? static_cast<const TextBox&>(*control).max_length()
                                       : 0) +
-               "," + field("state", control_state_json(*control)) + "}";
+               "," + field("state", control_state_json(*control)) + accessibility_json(c.options) + "}";
     }
     return out + "]}";
 }

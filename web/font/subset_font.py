@@ -15,10 +15,18 @@ FAMILY = "UMing Subset"
 FULL_WIDTH = [*range(0xFF01, 0xFF21), *range(0xFF3B, 0xFF41), *range(0xFF5B, 0xFF5F)]
 
 
-def characters(sources):
+def launcher_text(tsv):
+    """What the launcher shows of programs.tsv: each program's Chinese title and line."""
+    rows = [line.split("\t") for line in pathlib.Path(tsv).read_text(encoding="utf-8").splitlines()
+            if line and not line.startswith("#")]
+    return "".join(row[2] + row[4] for row in rows)
+
+
+def characters(tsv, sources):
     wanted = set(range(0x20, 0x7F)) | set(FULL_WIDTH) | {0x3000}
-    for source in sources:
-        wanted |= {ord(c) for c in pathlib.Path(source).read_text(encoding="utf-8") if ord(c) > 0x7F}
+    texts = [launcher_text(tsv)] + [pathlib.Path(source).read_text(encoding="utf-8") for source in sources]
+    for text in texts:
+        wanted |= {ord(c) for c in text if ord(c) > 0x7F}
     return wanted
 
 
@@ -39,6 +47,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--font", default="/usr/share/fonts/truetype/arphic/uming.ttc")
     parser.add_argument("--output", required=True)
+    parser.add_argument("--programs", required=True, help="programs.tsv")
     parser.add_argument("sources", nargs="+")
     args = parser.parse_args()
 
@@ -53,7 +62,7 @@ def main():
     options.name_IDs = ["*"]
     options.notdef_outline = True
     subsetter = subset.Subsetter(options)
-    subsetter.populate(unicodes=characters(args.sources))
+    subsetter.populate(unicodes=characters(args.programs, args.sources))
     subsetter.subset(font)
     rename(font, datetime.datetime.now(datetime.timezone.utc).date().isoformat())
     font.flavor = "woff2"

@@ -375,7 +375,8 @@ try {
                     check(node !== undefined, `no button named ${value.text}`);
                     check(Boolean(node.disabled) === !value.enabled, `${c.name} disabled state`);
                 } else if (c.kind === "textbox") {
-                    const name = c.labelledBy ? caption(c.labelledBy) : (c.accessibleName ?? "");
+                    const name = c.labelledBy ? caption(c.labelledBy) : c.accessibleName;
+                    check(name, `the description names no ${c.name}`);
                     check(nodes.some((n) => n.role === "textbox" && squeeze(n.name ?? "") === name &&
                                             (n.value ?? "") === value.text), `no textbox "${name}" holding ${value.text}`);
                 } else if (c.labelledBy) {
