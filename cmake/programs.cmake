@@ -1,11 +1,20 @@
 # add_form_program(NAME SOURCES ... [TESTS ...] [QT_TESTS ...]): a program's window description
 # and form module as a library, the executable NAME that shows them through Qt, its headless
 # tests (through the scripted host) and its tests on real widgets (Qt's offscreen platform).
+# The web build keeps the module and the headless tests only.
 function(add_form_program name)
     cmake_parse_arguments(arg "" "" "SOURCES;TESTS;QT_TESTS" ${ARGN})
     add_library(${name}_module STATIC ${arg_SOURCES})
     target_include_directories(${name}_module PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${name}_module PUBLIC rt_core)
+    if(EMSCRIPTEN)
+        # The web page holds every program; here only the module and its headless tests.
+        if(arg_TESTS)
+            add_scripted_test(${name}_test ${arg_TESTS})
+            target_link_libraries(${name}_test PRIVATE ${name}_module)
+        endif()
+        return()
+    endif()
     add_executable(${name} main.cpp)
     target_link_libraries(${name} PRIVATE ${name}_module rt_qt)
     install_desktop_program(${name})
@@ -31,7 +40,11 @@ function(add_scripted_test target)
     endif()
     add_executable(${target} ${arg_UNPARSED_ARGUMENTS})
     target_link_libraries(${target} PRIVATE rt_testing GTest::gtest_main)
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS "${arg_LABELS}")
+    if(EMSCRIPTEN)
+        add_node_test(${target})
+    else()
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS "${arg_LABELS}")
+    endif()
 endfunction()
 
 # add_qt_test(TARGET sources...): GoogleTest cases on real widgets, on Qt's offscreen platform.

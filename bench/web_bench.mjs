@@ -1,0 +1,134 @@
+// The web page's costs (not a test): its size after gzip; the time from navigation until the
+// window of #orvane, and the launcher, carries data-ready (drawn with the web font, clicks
+// delivered), against a static page of the same window (no script, the same font inlined)
+// generated here from the live page, which reaches its first frame with the font; and the
+// time a Click handler takes in the page (the 100 primes). Fresh pages, measured interleaved,
+// medians of ROUNDS, in headless Chromium from file://.
+//
+//     bench/run --web [ROUNDS]     (builds the page, then runs node bench/web_bench.mjs PAGE ROUNDS)
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { cpus, tmpdir, totalmem } from "node:os";
+import path from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+import { gzipSync } from "node:zlib";
+
+const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "..");
+const { default: puppeteer } = await import(
+    pathToFileURL(path.join(top, "web/tests/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js")).href);
+const pagePath = path.resolve(process.argv[2] ?? path.join(top, "build-web/teaching-programs.html"));
+const rounds = Number(process.argv[3] ?? 21);
+const pageUrl = pathToFileURL(pagePath).href;
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const kb = (bytes) => (bytes / 1024).toFixed(1) + " KiB";
+
+// Records, relative to navigation start, when an element first carries data-ready; and, for
+// the static page, when a frame with the web font loaded has been drawn (the page's own rule).
+function observeReadiness() {
+    new MutationObserver((changes, observer) => {
+        if (changes.some((c) => c.target.hasAttribute?.("data-ready"))) {
+            window.readyAt = performance.now();
+            observer.disconnect();
+        }
+    }).observe(document, { subtree: true, attributes: true, attributeFilter: ["data-ready"] });
+    if (!location.href.includes("static-window")) return;
+    document.addEventListener("DOMContentLoaded", async () => {
+        await document.fonts.load('16px "UMing Subset"');
+        await document.fonts.ready;
+        await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+        window.readyAt = performance.now();
+    });
+}
+
+async function timeToReady(browser, url) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.evaluateOnNewDocument(observeReadiness);
+    await page.goto(url);
+    await page.waitForFunction(() => window.readyAt !== undefined, { timeout: 20000 });
+    const ms = await page.evaluate(() => window.readyAt);
+    await context.close();
+    return ms;
+}
+
+/**
+ * A page of the same window (or launcher) without any script: its markup as drawn, the
+ * page's styles and the same font, taken from the live page.
+ */
+async function writeStaticPage(browser, hash, selector, file) {
+    const page = await browser.newPage();
+    await page.goto(`${pageUrl}${hash}`);
+    await page.waitForSelector(`${selector}[data-ready]`);
+    const html = await page.evaluate((selector) => {
+        const style = document.querySelector("style").outerHTML;
+        const shown = document.querySelector(selector).cloneNode(true);
+        shown.removeAttribute("data-ready");
+        const body = selector === "#launcher" ? shown.outerHTML : `<div id="desktop">${shown.outerHTML}</div>`;
+        return `<!DOCTYPE html><html lang="zh-CN"><head><meta charset="utf-8">` +
+            `<meta name="viewport" content="width=device-width, initial-scale=1"><title>static page</title>` +
+            `${style}</head><body>${body}</body></html>`;
+    }, selector);
+    await page.close();
+    writeFileSync(file, html);
+}
+
+async function clickHandlerMs(browser) {
+    const page = await browser.newPage();
+    await page.goto(`${pageUrl}#luvesk`);
+    await page.waitForSelector(".window[data-ready]");
+    const times = await page.evaluate(async (n) => {
+        const button = document.querySelector('[data-control="Command1"]');
+        const results = [];
+        for (let i = 0; i < n; ++i) {
+            const start = performance.now();
+            button.click();  // a handler without dialogs runs to its end inside the click
+            results.push(performance.now() - start);
+            await new Promise((resolve) => setTimeout(resolve, 10));
+        }
+        return results;
+    }, rounds);
+    await page.close();
+    return median(times);
+}
+
+const work = mkdtempSync(path.join(tmpdir(), "web-bench-"));
+const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    userDataDir: path.join(work, "profile"),
+    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync"],
+});
+try {
+    const bytes = readFileSync(pagePath);
+    console.log(`machine: ${cpus().length} cores (${cpus()[0].model.trim()}), ${Math.round(totalmem() / 2 ** 30)} GiB, ${browser.process()?.spawnfile} ${await browser.version()}`);
+    console.log(`size: ${kb(bytes.length)}, gzip -9 ${kb(gzipSync(bytes, { level: 9 }).length)}, gzip -6 ${kb(gzipSync(bytes).length)}`);
+
+    const staticWindow = path.join(work, "static-window.html");
+    const staticLauncher = path.join(work, "static-window-launcher.html");
+    await writeStaticPage(browser, "#orvane", ".window", staticWindow);
+    await writeStaticPage(browser, "", "#launcher", staticLauncher);
+    // Each page beside its static twin, measured interleaved.
+    const pairs = [
+        ["#orvane", `${pageUrl}#orvane`, pathToFileURL(staticWindow).href],
+        ["launcher", pageUrl, pathToFileURL(staticLauncher).href],
+    ];
+    const samples = Object.fromEntries(pairs.map(([name]) => [name, { page: [], static: [] }]));
+    for (const [, url, twin] of pairs) await timeToReady(browser, url), await timeToReady(browser, twin);  // uncounted
+    for (let round = 0; round < rounds; ++round) {
+        for (const [name, url, twin] of pairs) {
+            samples[name].page.push(await timeToReady(browser, url));
+            samples[name].static.push(await timeToReady(browser, twin));
+        }
+    }
+    for (const [name] of pairs) {
+        const page = median(samples[name].page);
+        const floor = median(samples[name].static);
+        console.log(`${name}: ready after ${page.toFixed(1)} ms, its static page ${floor.toFixed(1)} ms ` +
+                    `(medians of ${rounds}): ${(page / floor).toFixed(2)}x`);
+    }
+    console.log(`Click handler, 100 primes printed: ${(await clickHandlerMs(browser)).toFixed(2)} ms (median of ${rounds})`);
+} finally {
+    await browser.close();
+    rmSync(work, { recursive: true, force: true });
+}

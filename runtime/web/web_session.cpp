@@ -1,0 +1,51 @@
+#include "web_session.h"
+
+#include "description_json.h"
+
+namespace rt::web {
+
+WebSession::WebSession(const FormDescription& description, const ModuleFactory& make_module, Page& page)
+    : m_page(page), m_program(description, m_services, make_module) {
+    m_program.form().set_view(this);
+    m_page.show_window(form_json(m_program.form()));
+}
+
+WebSession::~WebSession() { m_program.form().set_view(nullptr); }
+
+void WebSession::click(std::string_view button_name) {
+    // Names come from the page's own elements; one it does not know is ignored, as a click
+    // on nothing would be.
+    for (const auto& control : m_program.form().controls())
+        if (control->kind() == ControlKind::CommandButton && control->name() == button_name)
+            m_program.click(static_cast<CommandButton&>(*control));
+}
+
+void WebSession::typed(std::string_view text_box_name, Text text) {
+    for (const auto& control : m_program.form().controls())
+        if (control->kind() == ControlKind::TextBox && control->name() == text_box_name)
+            static_cast<TextBox&>(*control).typed(std::move(text));
+}
+
+void WebSession::MsgBox(const Text& prompt, MsgBoxStyle style, const Text& title) {
+    m_page.message_box(prompt, static_cast<int>(style), title);
+}
+
+Text WebSession::InputBox(const Text& prompt, const Text& title) { return m_page.input_box(prompt, title); }
+
+void WebSession::control_changed(const Control& control, Property) {
+    m_page.control_changed(control.name(), control_state_json(control));
+}
+
+void WebSession::printed_changed(PrintChange change) {
+    if (change == PrintChange::Cleared) {
+        m_printed_sent = 0;
+        m_page.printed(true, Text());
+        return;
+    }
+    // Between two Cls the printed text only grows at its end.
+    const Text text = m_program.form().printed().text();
+    m_page.printed(false, text.substr(m_printed_sent));
+    m_printed_sent = text.size();
+}
+
+}  // namespace rt::web

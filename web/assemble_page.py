@@ -1,0 +1,121 @@
+#!/usr/bin/python3
+"""Writes teaching-programs.html: one self-contained page holding the programs' WebAssembly and
+its loader, the page's scripts and styles, the launcher built from programs.tsv with the
+icons, the font subset and its licence. Its Content-Security-Policy forbids every connection
+and allows only the page's own inline scripts (by hash), styles and data: fonts and images."""
+import argparse
+import base64
+import hashlib
+import html
+import json
+import pathlib
+import re
+
+# The page's modules, in the order they build on each other.
+MODULES = ["printed_text.js", "dialogs.js", "program_window.js", "host.js", "launcher.js"]
+
+
+def inline_icon(path, size, prefix):
+    """An icon as inline SVG markup: cheaper to draw than an image (which gets a document of
+    its own), hidden from screen readers beside the text it illustrates, its ids made unique."""
+    svg = pathlib.Path(path).read_text(encoding="utf-8").strip()
+    svg = re.sub(r'id="([^"]+)"', rf'id="{prefix}-\1"', svg)
+    svg = re.sub(r'href="#([^"]+)"', rf'href="#{prefix}-\1"', svg)
+    svg = re.sub(r'<svg ([^>]*?)width="\d+" height="\d+"',
+                 rf'<svg \1width="{size}" height="{size}" aria-hidden="true" focusable="false"', svg, count=1)
+    return re.sub(r">\s+<", "><", svg)
+
+
+def data_url(path, mime):
+    return f"data:{mime};base64," + base64.b64encode(pathlib.Path(path).read_bytes()).decode("ascii")
+
+
+# Bytes as text that gzip still compresses almost as well as the bytes themselves (base64 would
+# cost a quarter more after gzip): printable ASCII stands for itself, except the quote, the
+# backslash and "<" (which could end the data block); every other byte b is the character
+# U+0100 + b. The page keeps it in a data block (a script element of a type nobody runs).
+LITERAL_SAFE = set(range(0x20, 0x7F)) - {ord('"'), ord("\\"), ord("<")}
+
+
+def bytes_as_text(data):
+    return "".join(chr(b) if b in LITERAL_SAFE else chr(0x100 + b) for b in data)
+
+
+def csp_hash(text):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
+
+
+def subset_date(font):
+    """The day the font subset was cut, from its name table."""
+    from fontTools.ttLib import TTFont
+    return TTFont(font)["name"].getDebugName(3).rsplit(" ", 1)[-1]
+
+
+def programs(tsv):
+    rows = []
+    for line in pathlib.Path(tsv).read_text(encoding="utf-8").splitlines():
+        if line and not line.startswith("#"):
+            fields = line.split("\t")  # name, folder, 中文名, English name, 一句话, ...
+            rows.append({"name": fields[0], "title": fields[2], "line": fields[4]})
+    return rows
+
+
+def launcher_items(rows, top):
+    items = []
+    for row in rows:
+        icon = inline_icon(top / "icons" / f'{row["name"]}.svg', 48, f'icon-{row["name"]}')
+        items.append(
+            f'<li><a href="#{row["name"]}" data-program="{row["name"]}">{icon}'
+            f'<span class="title">{html.escape(row["title"])}</span>'
+            f'<span class="line">{html.escape(row["line"])}</span></a></li>')
+    return "\n".join(items)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--source", required=True, help="the project's top folder")
+    parser.add_argument("--host-js", required=True)
+    parser.add_argument("--host-wasm", required=True)
+    parser.add_argument("--font", required=True)
+    parser.add_argument("--output", required=True)
+    args = parser.parse_args()
+
+    top = pathlib.Path(args.source)
+    page = top / "web" / "page"
+    rows = programs(top / "programs.tsv")
+    app_icon = inline_icon(top / "icons" / "teaching-programs.svg", 32, "icon-app")
+    font = data_url(args.font, "font/woff2")
+
+    style = (f'@font-face {{ font-family: "UMing Subset"; src: url("{font}") format("woff2"); '
+             'font-display: block; }\n' + (page / "style.css").read_text(encoding="utf-8"))
+    entries = [{"name": row["name"], "title": row["title"]} for row in rows]
+    wasm = bytes_as_text(pathlib.Path(args.host_wasm).read_bytes())
+    script = "\n".join(
+        ["\"use strict\";", "const PROGRAM_ENTRIES = " + json.dumps(entries, ensure_ascii=False) + ";",
+         pathlib.Path(args.host_js).read_text(encoding="utf-8")]
+        + [(page / module).read_text(encoding="utf-8") for module in MODULES])
+    early = (page / "early_route.js").read_text(encoding="utf-8")
+    csp = ("default-src 'none'; "
+           f"script-src {csp_hash(early)} {csp_hash(script)} 'wasm-unsafe-eval'; "
+           "style-src 'unsafe-inline'; font-src data:; "
+           "base-uri 'none'; form-action 'none'")
+
+    text = (page / "shell.html").read_text(encoding="utf-8")
+    replacements = {
+        "@CSP@": csp,
+        "@APP_ICON@": app_icon,
+        "@PROGRAM_LIST@": launcher_items(rows, top),
+        "@FONT_DATE@": subset_date(args.font),
+        "@LICENCE@": html.escape((top / "web" / "font" / "ARPHICPL.TXT").read_text(encoding="utf-8")),
+        "@STYLE@": style,
+        "@EARLY_SCRIPT@": early,
+        "@WASM@": wasm,
+        "@SCRIPT@": script,
+    }
+    for key, value in replacements.items():
+        text = text.replace(key, value)
+    pathlib.Path(args.output).write_text(text, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,3 @@
+// What the page's build writes before its modules: the emscripten loader and the data.
+declare function createHost(options: object): Promise<unknown>;
+declare const PROGRAM_ENTRIES: { name: string; title: string }[];

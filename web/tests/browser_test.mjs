@@ -1,0 +1,433 @@
+// Browser tests of teaching-programs.html in headless Chromium, opened from file://, in one
+// browser session: the launcher, one typical click per program compared with the scripted host,
+// a whole dice game, a runtime error, the accessibility tree of every window, a keyboard-only
+// dice round, the dialogs' keys, a 390 px phone screen, and over the whole run no network
+// request and no console error.
+//
+//     node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS [SCREENSHOT_DIR]
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const [pagePath, outcomeTool, shotDir] = process.argv.slice(2);
+if (!outcomeTool) {
+    console.error("usage: node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS [SCREENSHOT_DIR]");
+    process.exit(2);
+}
+const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
+
+// The programs in the order of programs.tsv, with the user's typical steps: type:BOX=TEXT,
+// answer:TEXT (for the next InputBox), cancel, click:BUTTON.
+const TYPICAL = {
+    orvane: ["answer:大", "click:Command2", "answer:15", "click:Command3", "click:Command4", "click:Command1"],
+    tilbry: ["click:Command1", "click:Command5"],
+    quennet: ["type:Text1=2018", "click:Command1", "type:Text1=2000000001", "click:Command1"],
+    brasky: ["click:Command4"],
+    mondrel: ["type:Text1=5", "click:Command1"],
+    sarnic: ["type:Text1=2024", "click:Command1"],
+    pellow: ["type:Text1=3", "click:Command1", "type:Text1=10", "click:Command1"],
+    grentam: ["type:Text1=12345678901234567890123456789", "type:Text2=98765432109876543210987654321", "click:Command1"],
+    luvesk: ["click:Command1"],
+    farrowd: ["click:Command1", "click:Command1", "click:Command1"],
+};
+const NAMES = Object.keys(TYPICAL);
+
+// The frozen clock of the comparison tab: 10:00:00.0005 on a fixed day, in UTC.
+const FROZEN_MS = Date.UTC(2026, 0, 5, 10, 0, 0) + 0.5;
+const FROZEN_TIME_OF_DAY = String((FROZEN_MS - Date.UTC(2026, 0, 5)) / 1000);
+
+const failures = [];
+const consoleProblems = [];
+const requests = [];
+let cases = 0;
+
+function check(condition, message) {
+    if (!condition) throw new Error(message);
+}
+function same(actual, expected, what) {
+    const a = JSON.stringify(actual);
+    const e = JSON.stringify(expected);
+    if (a !== e) throw new Error(`${what}:\n  page:   ${a}\n  wanted: ${e}`);
+}
+
+async function run(name, body) {
+    cases += 1;
+    const started = Date.now();
+    try {
+        await body();
+        console.log(`ok   ${name} (${Date.now() - started} ms)`);
+    } catch (error) {
+        failures.push(name);
+        console.log(`FAIL ${name}: ${error.stack ?? error}`);
+    }
+}
+
+function scriptedOutcome(program, steps) {
+    return JSON.parse(execFileSync(process.execPath, [outcomeTool, program, FROZEN_TIME_OF_DAY, ...steps]).toString());
+}
+
+// --- Driving the page ---------------------------------------------------------------------
+
+async function watch(page) {
+    page.on("console", (message) => {
+        if (message.type() === "error" || message.type() === "warn") consoleProblems.push(message.text());
+    });
+    page.on("pageerror", (error) => consoleProblems.push(String(error)));
+    page.on("request", (request) => {
+        if (!request.url().startsWith("data:") && request.url().split("#")[0] !== pageUrl) requests.push(request.url());
+    });
+}
+
+async function open(page, hash) {
+    await page.goto(`${pageUrl}#${hash}`);
+    await page.waitForSelector(hash ? ".window[data-ready]" : "#launcher[data-ready]", { timeout: 10000 });
+}
+
+/** Waits until the running handler has finished or waits in a dialog; returns the dialog's kind. */
+async function settle(page) {
+    await page.waitForFunction(
+        () => document.querySelector("dialog.box[open]") !== null || document.querySelector(".window[aria-busy]") === null,
+        { timeout: 10000 });
+    return page.evaluate(() => {
+        const box = document.querySelector("dialog.box[open]");
+        if (box === null) return null;
+        return { input: box.querySelector("input") !== null, title: box.querySelector("h2").textContent,
+                 prompt: box.querySelector(".prompt").firstChild.textContent };
+    });
+}
+
+/** Answers the dialogs the handler opens, in order, until it has finished; returns them. */
+async function answerDialogs(page, answers) {
+    const shown = [];
+    for (let box = await settle(page); box !== null; box = await settle(page)) {
+        shown.push({ title: box.title, prompt: box.prompt });
+        if (box.input && answers.length > 0 && answers[0] === null) {
+            answers.shift();
+            await page.click("dialog.box[open] .buttons button:last-child");
+        } else {
+            if (box.input) await page.type("dialog.box[open] input", answers.shift() ?? "");
+            await page.click("dialog.box[open] .buttons button:first-child");
+        }
+    }
+    return shown;
+}
+
+async function typeInto(page, name, text) {
+    const selector = `[data-control="${name}"]`;
+    await page.click(selector, { clickCount: 3 });
+    await page.keyboard.press("Backspace");
+    if (text !== "") await page.type(selector, text);
+}
+
+/** Runs steps as scripted_outcome does; returns the dialogs shown. */
+async function perform(page, steps) {
+    const answers = [];
+    const shown = [];
+    for (const step of steps) {
+        if (step.startsWith("type:")) {
+            const [name, ...text] = step.slice(5).split("=");
+            await typeInto(page, name, text.join("="));
+        } else if (step.startsWith("answer:")) {
+            answers.push(step.slice(7));
+        } else if (step === "cancel") {
+            answers.push(null);
+        } else if (step.startsWith("click:")) {
+            await page.click(`[data-control="${step.slice(6)}"]`);
+            shown.push(...await answerDialogs(page, answers));
+        }
+    }
+    return shown;
+}
+
+/** What the window shows, in scripted_outcome's form. */
+async function windowState(page) {
+    return page.evaluate(() => {
+        const controls = {};
+        for (const element of document.querySelectorAll("[data-control]")) {
+            // Labels show their ForeColor; buttons and boxes keep the host's colours (black).
+            const label = element.classList.contains("label");
+            const [r, g, b] = label ? getComputedStyle(element).color.match(/\d+/g).map(Number) : [0, 0, 0];
+            controls[element.dataset.control] = {
+                text: element instanceof HTMLInputElement ? element.value : element.textContent,
+                enabled: !(element instanceof HTMLButtonElement && element.disabled),
+                fore: r | (g << 8) | (b << 16),
+            };
+        }
+        return { controls, printed: document.querySelector("[role=log]").textContent };
+    });
+}
+
+async function shot(page, name) {
+    if (shotDir) await page.screenshot({ path: path.join(shotDir, `${name}.png`) });
+}
+
+// --- The run --------------------------------------------------------------------------------
+
+const profile = mkdtempSync(path.join(tmpdir(), "teaching-programs-chromium-"));
+const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    userDataDir: profile,
+    // A language whose numbers use a decimal comma: the page must not depend on the locale.
+    env: { ...process.env, TZ: "UTC", LANG: "de_DE.UTF-8" },
+    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync", "--lang=de-DE"],
+});
+try {
+    const page = await browser.newPage();
+    await watch(page);
+    await page.setViewport({ width: 1280, height: 800 });
+
+    await run("LauncherListsTheTenProgramsWithIconsAndTheLicence", async () => {
+        await open(page, "");
+        const launcher = await page.evaluate(() => ({
+            names: [...document.querySelectorAll("#program-list a")].map((a) => a.dataset.program),
+            titles: [...document.querySelectorAll("#program-list .title")].map((t) => t.textContent),
+            icons: [...document.querySelectorAll("#program-list a")].every((a) => a.querySelector("svg rect, svg path, svg circle") !== null),
+            font: document.fonts.check('16px "UMing Subset"', "掷骰子"),
+            licence: document.getElementById("licence").textContent,
+        }));
+        same(launcher.names, NAMES, "programs");
+        check(launcher.titles[0] === "掷骰子猜大小" && launcher.titles[9] === "0-9随机排列", `titles ${launcher.titles}`);
+        check(launcher.icons, "a program has no icon");
+        check(launcher.font, "the web font is not loaded");
+        check(launcher.licence.startsWith("ARPHIC PUBLIC LICENSE"), "the licence is missing");
+        await shot(page, "launcher");
+        await page.click("#program-list a[data-program=luvesk]");
+        await page.waitForSelector(".window[data-ready]");
+        check(await page.evaluate(() => location.hash) === "#luvesk", "the link did not open luvesk");
+        await page.click(".titlebar .close");
+        await page.waitForSelector("#launcher:not([hidden])");
+    });
+
+    // The comparison tab: a frozen clock, so that Randomize gets the same seed as the tool.
+    const frozen = await browser.newPage();
+    await watch(frozen);
+    await frozen.setViewport({ width: 1280, height: 800 });
+    await frozen.evaluateOnNewDocument((ms) => {
+        Object.defineProperty(performance, "timeOrigin", { value: ms });
+        performance.now = () => 0;
+    }, FROZEN_MS);
+
+    for (const name of NAMES) {
+        await run(`TypicalClickShowsWhatTheScriptedHostShows.${name}`, async () => {
+            await open(frozen, name);
+            const dialogs = await perform(frozen, TYPICAL[name]);
+            const wanted = scriptedOutcome(name, TYPICAL[name]);
+            same(await windowState(frozen), { controls: wanted.controls, printed: wanted.printed }, name);
+            same(dialogs, wanted.dialogs, `${name} dialogs`);
+            if (name === "orvane") await shot(frozen, "orvane-mid-round");
+            if (name === "luvesk") await shot(frozen, "luvesk-printed");
+        });
+    }
+
+    await run("DiceGamePlayedToItsEnd", async () => {
+        // The frozen clock rolls the same dice every round; choosing the losing side ends the
+        // game: 50, 30, 10, 0 chips.
+        await open(frozen, "orvane");
+        const first = scriptedOutcome("orvane", TYPICAL.orvane).controls.Label13.text;
+        const losing = first.includes("大，您赢") ? "小" : "大";
+        const steps = [];
+        for (let round = 0; round < 3; ++round) {
+            const stake = round < 2 ? "20" : "10";
+            steps.push(`answer:${losing}`, "click:Command2", `answer:${stake}`, "click:Command3", "click:Command4",
+                       "click:Command1", "click:Command5");
+        }
+        const dialogs = await perform(frozen, steps);
+        const wanted = scriptedOutcome("orvane", steps);
+        same(await windowState(frozen), { controls: wanted.controls, printed: wanted.printed }, "the game");
+        same(dialogs, wanted.dialogs, "the game's dialogs");
+        check(wanted.controls.Label13.text === "您已输光，游戏结束！~", `not over: ${wanted.controls.Label13.text}`);
+        check(wanted.controls.Label15.text === "3", "three rounds");
+    });
+    await frozen.close();
+
+    await run("RuntimeErrorIsReportedAndTheProgramGoesOn", async () => {
+        await open(page, "sarnic");
+        const dialogs = await perform(page, ["type:Text1=99999999999", "click:Command1"]);
+        same(dialogs, [{ title: "运行时错误", prompt: "溢出" }], "the report");
+        await perform(page, ["type:Text1=255", "click:Command1"]);
+        const state = await windowState(page);
+        same(state.controls.Label1.text, "FF", "after the error");
+    });
+
+    await run("DialogsAreModalAndAnswerEnterAndEscape", async () => {
+        await open(page, "orvane");
+        await page.click('[data-control="Command2"]');
+        await settle(page);
+        const box = await page.evaluate(() => {
+            const dialog = document.querySelector("dialog.box[open]");
+            const frame = document.querySelector(".window").getBoundingClientRect();
+            const rect = dialog.getBoundingClientRect();
+            return {
+                focused: document.activeElement === dialog.querySelector("input"),
+                buttons: [...dialog.querySelectorAll("button")].map((b) => b.textContent),
+                centre: [rect.left + rect.width / 2 - (frame.left + frame.width / 2),
+                         rect.top + rect.height / 2 - (frame.top + frame.height / 2)],
+            };
+        });
+        check(box.focused, "the entry has no focus");
+        same(box.buttons, ["确定", "取消"], "buttons");
+        check(Math.abs(box.centre[0]) <= 1 && Math.abs(box.centre[1]) <= 1, `not centred: ${box.centre}`);
+        await shot(page, "input-box");
+        // A click on the window while the box is open does nothing.
+        const bet = await page.$('[data-control="Command3"]');
+        const place = await bet.boundingBox();
+        await page.mouse.click(place.x + 5, place.y + 5);
+        check(await page.$$eval("dialog.box", (d) => d.length) === 1, "a second box opened");
+        // Escape cancels: the empty answer is not 大 or 小.
+        await page.keyboard.press("Escape");
+        same(await settle(page), { input: false, title: "错误", prompt: "输入的内容不正确" }, "after Escape");
+        await shot(page, "error-box");
+        await page.keyboard.press("Enter");
+        check(await settle(page) === null, "the error box did not close on Enter");
+        check(await page.$("dialog.box") === null, "a closed box stays in the page");
+    });
+
+    await run("KeyboardOnlyDiceRound", async () => {
+        await open(page, "orvane");
+        const focused = () => page.evaluate(() => document.activeElement?.dataset?.control ?? document.activeElement?.tagName);
+        same(await focused(), "Command2", "first focus");
+        await page.keyboard.press("Enter");
+        await settle(page);
+        await page.keyboard.type("大");
+        await page.keyboard.press("Enter");
+        await settle(page);
+        same(await focused(), "Command2", "focus back after the box");
+        await page.keyboard.press("Tab");
+        await page.keyboard.press("Enter");
+        await settle(page);
+        await page.keyboard.type("15");
+        await page.keyboard.press("Enter");
+        await settle(page);
+        await page.keyboard.press("Tab");
+        same(await focused(), "Command4", "Tab to 买定离手");
+        await page.keyboard.press("Space");
+        await settle(page);
+        same(await focused(), "Command1", "focus moves on to 掷色子");
+        await page.keyboard.press("Space");
+        await settle(page);
+        same(await focused(), "Command5", "focus moves on to 结算");
+        await page.keyboard.press("Enter");
+        await settle(page);
+        same(await focused(), "Command2", "focus back among the betting buttons");
+        const state = await windowState(page);
+        check(state.controls.Label15.text === "1", "one round played");
+        check(["35", "65"].includes(state.controls.Label2.text), `balance ${state.controls.Label2.text}`);
+        const ring = await page.evaluate(() => getComputedStyle(document.activeElement).outlineWidth);
+        check(parseFloat(ring) >= 2, `focus ring ${ring}`);
+    });
+
+    for (const name of NAMES) {
+        await run(`WindowGeometryAndAccessibilityTree.${name}`, async () => {
+            await open(page, name);
+            await perform(page, TYPICAL[name]);
+            const { form } = scriptedOutcome(name, []);
+            const px = (twips) => Math.floor((twips + 7) / 15);
+            const facts = await page.evaluate(() => {
+                const client = document.querySelector("[data-client-area]");
+                const origin = client.getBoundingClientRect();
+                const place = (e) => {
+                    const r = e.getBoundingClientRect();
+                    return [r.left - origin.left, r.top - origin.top, r.width, r.height];
+                };
+                const log = document.querySelector("[role=log]");
+                return {
+                    client: [origin.width, origin.height],
+                    places: Object.fromEntries([...document.querySelectorAll("[data-control]")]
+                        .map((e) => [e.dataset.control, place(e)])),
+                    log: place(log),
+                    logName: log.getAttribute("aria-label"),
+                    logText: log.textContent,
+                    whiteSpace: getComputedStyle(log).whiteSpace,
+                    caption: document.querySelector(".window .caption").textContent,
+                };
+            });
+            // The client area and every control at the described place and size.
+            same(facts.client, [px(form.width), px(form.height)], "client area");
+            same(facts.log, [0, 0, px(form.width), px(form.height)], "the printed text's area");
+            for (const c of form.controls)
+                same(facts.places[c.name], [px(c.left), px(c.top), px(c.width), px(c.height)], c.name);
+            check(facts.whiteSpace === "pre", "the printed text keeps its blanks");
+            same(facts.logName.trim(), facts.logText.trim(), "the log's name");
+
+            const tree = await page.accessibility.snapshot({ interestingOnly: false });
+            const nodes = [];
+            const walk = (node) => {
+                nodes.push(node);
+                for (const child of node.children ?? []) walk(child);
+            };
+            walk(tree);
+            check(nodes.some((n) => n.role === "region" && n.name === facts.caption), `no region named ${facts.caption}`);
+            check(nodes.some((n) => n.role === "log"), "no log");
+            // Names from the description: a text box by the label that describes it or by its own
+            // short name, a value label as its describing label's caption and its value.
+            const state = await windowState(page);
+            const squeeze = (text) => text.replace(/\s+/g, " ").trim();
+            const caption = (name) => squeeze(state.controls[name].text);
+            for (const c of form.controls) {
+                const value = state.controls[c.name];
+                if (c.kind === "button") {
+                    const node = nodes.find((n) => n.role === "button" && n.name === value.text);
+                    check(node !== undefined, `no button named ${value.text}`);
+                    check(Boolean(node.disabled) === !value.enabled, `${c.name} disabled state`);
+                } else if (c.kind === "textbox") {
+                    const name = c.labelledBy ? caption(c.labelledBy) : c.accessibleName;
+                    check(name, `the description names no ${c.name}`);
+                    check(nodes.some((n) => n.role === "textbox" && squeeze(n.name ?? "") === name &&
+                                            (n.value ?? "") === value.text), `no textbox "${name}" holding ${value.text}`);
+                } else if (c.labelledBy) {
+                    const name = squeeze(`${caption(c.labelledBy)} ${value.text}`);
+                    check(nodes.some((n) => n.role === "status" && squeeze(n.name ?? "") === name), `no value named ${name}`);
+                } else if (value.text.trim() !== "") {
+                    check(nodes.some((n) => (n.name ?? "").includes(value.text.trim())), `label text ${value.text}`);
+                }
+            }
+        });
+    }
+
+    await run("NarrowScreenScalesDownToHalfAndScrollsBeyond", async () => {
+        await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+        await open(page, "orvane");
+        const fit = await page.evaluate(() => ({
+            zoom: Number(getComputedStyle(document.querySelector(".window")).zoom),
+            width: document.querySelector(".window").getBoundingClientRect().width,
+            scroll: document.scrollingElement.scrollWidth,
+        }));
+        check(fit.zoom >= 0.5 && fit.zoom < 1, `zoom ${fit.zoom}`);
+        check(fit.width <= 390, `orvane is ${fit.width} px wide`);
+        await shot(page, "narrow-orvane");
+        await page.tap('[data-control="Command2"]');
+        const box = await settle(page);
+        check(box !== null && box.title === "选大小", "a tap did not press the button");
+        await page.keyboard.press("Escape");
+        await settle(page);
+        await page.keyboard.press("Enter");
+        await settle(page);
+        await open(page, "pellow");
+        const wide = await page.evaluate(() => ({
+            zoom: Number(getComputedStyle(document.querySelector(".window")).zoom),
+            scroll: document.scrollingElement.scrollWidth,
+            viewport: document.querySelector("meta[name=viewport]").content,
+        }));
+        check(wide.zoom === 0.5, `pellow zoom ${wide.zoom}`);
+        check(wide.scroll > 390, "pellow does not scroll sideways");
+        check(!/user-scalable=no|maximum-scale/.test(wide.viewport), "pinch zoom is blocked");
+        await shot(page, "narrow-pellow");
+        await page.setViewport({ width: 1280, height: 800 });
+    });
+} finally {
+    await browser.close();
+    rmSync(profile, { recursive: true, force: true });
+}
+
+await run("NoNetworkRequestAndNoConsoleError", async () => {
+    same(requests, [], "requests");
+    same(consoleProblems, [], "console errors and warnings");
+});
+
+console.log(`${cases - failures.length} of ${cases} cases passed`);
+process.exit(failures.length === 0 ? 0 : 1);

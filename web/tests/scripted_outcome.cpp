@@ -1,0 +1,65 @@
+// Runs a program through the scripted host, as the browser tests run it through the page, and
+// writes what its window shows afterwards as JSON: the window's description, every control's
+// state, the printed text and the dialogs opened. The browser tests compare the page with it.
+//
+//     scripted_outcome NAME TIME STEP...
+// TIME is the time of day every Randomize is given; a STEP is type:TEXTBOX=TEXT, answer:TEXT
+// (the next InputBox's answer), cancel (the next InputBox cancelled) or click:BUTTON.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "all_programs.h"
+#include "description_json.h"
+#include "rt/testing/scripted_program.h"
+
+namespace {
+
+std::string dialogs_json(const std::vector<rt::testing::ShownDialog>& dialogs) {
+    std::string out = "[";
+    for (const auto& d : dialogs) {
+        if (out.size() > 1) out += ',';
+        out += "{\"title\":" + rt::web::json_string(d.title) + ",\"prompt\":" + rt::web::json_string(d.prompt) + "}";
+    }
+    return out + "]";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: scripted_outcome NAME TIME STEP...\n");
+        return 2;
+    }
+    const programs::ProgramModule& module = programs::find(argv[1]);
+    rt::testing::ScriptedProgram program(module.window(), module.make_module);
+    const double time = std::strtod(argv[2], nullptr);
+    for (int i = 0; i < 1000; ++i) program.host().times_of_day({time});
+
+    for (int i = 3; i < argc; ++i) {
+        const std::string_view step = argv[i];
+        if (step.starts_with("type:")) {
+            const auto equals = step.find('=');
+            program.type(step.substr(5, equals - 5), std::string(step.substr(equals + 1)));
+        } else if (step.starts_with("answer:")) {
+            program.answer(std::string(step.substr(7)));
+        } else if (step == "cancel") {
+            program.cancel();
+        } else if (step.starts_with("click:")) {
+            program.click(step.substr(6));
+        } else {
+            std::fprintf(stderr, "unknown step %s\n", argv[i]);
+            return 2;
+        }
+    }
+
+    std::string out = "{\"form\":" + rt::web::form_json(program.form()) + ",\"controls\":{";
+    for (const auto& control : program.form().controls()) {
+        if (out.back() != '{') out += ',';
+        out += rt::web::json_string(control->name()) + ":" + rt::web::control_state_json(*control);
+    }
+    out += "},\"printed\":" + rt::web::json_string(program.printed()) + ",\"dialogs\":" + dialogs_json(program.dialogs()) + "}";
+    std::puts(out.c_str());
+    return 0;
+}
