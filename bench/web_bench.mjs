@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web page's costs (not a test): its size after gzip; the time from navigation until the
 // window of #orvane, and the launcher, carries data-ready (drawn with the web font, clicks
 // delivered), against a static page of the same window (no script, the same font inlined)

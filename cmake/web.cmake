@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The emscripten build: JavaScript exceptions (wasm exceptions and Asyncify together crash
 # binaryen 108), GoogleTest built from Debian's sources, and every test program a single .js
 # file with its WebAssembly inside, since node 20 does not load a separate .wasm from disk, and

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Writes teaching-programs.html: one self-contained page holding the programs' WebAssembly and
 its loader, the page's scripts and styles, the launcher built from programs.tsv with the
 icons, the font subset and its licence. Its Content-Security-Policy forbids every connection

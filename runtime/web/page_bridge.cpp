@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one place where C++ meets the page. The page calls the exported functions below with
 // program and control names and typed text; the program's window, its changes and its dialogs
 // go to the page's `host` object as JSON and plain strings. Dialogs return through Asyncify:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web_session.h"
 
 #include "description_json.h"

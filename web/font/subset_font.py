@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Cuts the web page's font from Debian's AR PL UMing: every character the given source files
 show (the programs, the runtime, the page), ASCII, and the full-width digits and signs, as
 WOFF2. The name table says that this is a modified subset and when it was made; the face stays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MsgBox and InputBox as modal dialogs of the page (never the browser's alert or prompt): a
 // new <dialog> each time, named by its title, centred on the window that opened it, removed
 // when it closes. The running handler waits for the promise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page's side of the C++/JavaScript boundary: the programs compiled to WebAssembly, the
 // `host` object their window and dialogs reach (see runtime/web/page_bridge.cpp), and the
 // few calls the page makes into them: open, click, typed, close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The launcher and the page's routes: the list of programs, and `#name` in the address for a
 // program's window. Closing the window returns to the launcher.
 

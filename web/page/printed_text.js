@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text a program prints on its window: one element with the log role, under the controls,
 // covering the whole client area. Text arrives as what was added since the last change, so a
 // screen reader announces only the new lines; the element's name is always the whole text.

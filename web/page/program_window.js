@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A program's window: a frame with its caption and icon, and a client area of the described
 // size holding the printed text and one element per control at its described place, in its
 // described font and colours. Clicks and typing go to the program through the callbacks.

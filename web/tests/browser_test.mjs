@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Browser tests of teaching-programs.html in headless Chromium, opened from file://, in one
 // browser session: the launcher, one typical click per program compared with the scripted host,
 // a whole dice game, a runtime error, the accessibility tree of every window, a keyboard-only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a program through the scripted host, as the browser tests run it through the page, and
 // writes what its window shows afterwards as JSON: the window's description, every control's
 // state, the printed text and the dialogs opened. The browser tests compare the page with it.
