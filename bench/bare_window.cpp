@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor the programs are measured against: a bare Qt 6 window with the widgets it is told
 // of, in the face it is told, and nothing else (no runtime, no translations, no icon).
 //

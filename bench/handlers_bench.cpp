@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every Click handler of every program through the scripted host (dialogs answered from the
 // script, so their waiting is not counted), and the runtime conversions the handlers use most.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, memory and idle cost of each program against a bare Qt window with the same widgets
 // in the same face (bare-window, built from this folder), on Qt's offscreen platform and under a
 // private Xvfb. The two are started alternately, so that both see the same machine.

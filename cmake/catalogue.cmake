@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Reads programs.tsv, the one list of the ten programs: for each NAME in PROGRAM_NAMES the
 # variables PROGRAM_<NAME>_FOLDER, _TITLE_ZH, _TITLE_EN, _LINE_ZH, _LINE_EN, _TITLE_ZH_HANT
 # (its title in Traditional characters) and the CMake lists _CATEGORIES (menu categories

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation as desktop programs: executables, menu entries, icons. debian/ packages it.
 include(GNUInstallDirs)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)

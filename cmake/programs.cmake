@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # add_form_program(NAME SOURCES ... [TESTS ...] [QT_TESTS ...]): a program's window description
 # and form module as a library, the executable NAME that shows them through Qt, its headless
 # tests (through the scripted host) and its tests on real widgets (Qt's offscreen platform).

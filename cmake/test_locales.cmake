@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Locales whose numbers differ from C's (a decimal comma, Arabic digits and signs, Turkish case
 # rules), compiled into the build tree by a ctest fixture, so that tests can run under them with
 # LOCPATH and no locale needs installing system-wide.

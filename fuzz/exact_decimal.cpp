@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exact_decimal.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Format on any 64-bit float and any pattern. A pattern of the form 0+(.0*#*)? gives the value
 // with at least as many whole digits as it has zeros before the point and between its zeros and
 // its zeros-and-#s after it in decimals, no needless trailing zero, and never "-0"; with

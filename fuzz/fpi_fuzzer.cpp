@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FpI2 and FpI4 on any 64-bit float, NaN and infinities included. Each agrees with a reference
 // rounding to the nearest whole number with halves to even, and raises Overflow exactly when
 // that whole number lies outside its type's range or the value is not finite. FpI2 also agrees

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed corpora in corpus/<target>/: one small input per boundary or tricky case,
 named after what it holds. The inputs follow each fuzz target's layout (see the comment above
 its LLVMFuzzerTestOneInput). Run it again after changing a layout or adding a case."""

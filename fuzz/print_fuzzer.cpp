@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rendering of Print items and the printed text, driven by a stream of operations. A text
 // item is the text as it stands; a whole-number item is a blank (or the minus), the digits and
 // one blank, and a number beyond the 32-bit range raises Overflow; a float item is a blank (or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "real_text_shape.h"
 
 #include <algorithm>

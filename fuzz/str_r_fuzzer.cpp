@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // StrR8 and StrR4 on any 64-bit or 32-bit float. The text has the documented shape and is the
 // value rounded to 15 (StrR8) or 7 (StrR4) significant digits, checked exactly in decimal;
 // either neighbour is accepted where the value lies exactly halfway. A value that is not finite

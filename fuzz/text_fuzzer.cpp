@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character functions on arbitrary bytes, invalid UTF-8 included. A reference reading by
 // the table of well-formed UTF-8 byte sequences (every other byte is a character of its own)
 // must agree with char_size at every byte, with Len, with what Mid and Right take and with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Val on arbitrary bytes. It reads exactly the leading number its contract describes (blanks,
 // sign, digits, point, exponent; full-width digits, sign and point as their ASCII forms) and
 // gives the 64-bit float nearest to it, as the C library's correctly rounding strtod does;

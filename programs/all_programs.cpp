@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "all_programs.h"
 
 #include <stdexcept>

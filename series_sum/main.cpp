@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 #include "rt/qt_host.h"
 #include "window.h"

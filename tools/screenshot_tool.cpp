@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws each program's window after a typical click, and the launcher, into DIR/NAME.png.
 // Random values are scripted, so the pictures come out the same every time.
 #include <QApplication>

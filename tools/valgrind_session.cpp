@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A scripted session on real windows, run under valgrind's memcheck by ctest: whole rounds of
 // the dice game through its real dialogs (choices, refused and accepted bets, a bet too large
 // for 16 bits that ends in the runtime's error report, locking, rolling, settling), then a few

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every executable answers --help and --version without a display, refuses unknown options
 # and arguments with status 2 and the help, and still takes Qt's own options.
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package the conventional way in a copy of the tracked files (no build
 # folder, no node_modules), checks the source and binary packages with lintian, installs the
 # .deb with apt-get when run as root (otherwise extracts it), starts every program on Qt's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The version lives in CMake's project(); debian/changelog (where dpkg reads it) and
 # CHANGELOG.md must name the same version, CHANGELOG.md with the same release date.
 set -euo pipefail

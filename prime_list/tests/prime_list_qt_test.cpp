@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QTest>

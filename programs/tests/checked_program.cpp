@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "checked_program.h"
 
 namespace programs::testing {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # compare_locale_transcripts.sh PROGRAM LOCALE_DIR LOCALE...: runs PROGRAM under C.UTF-8 and then
 # under each locale (from LOCALE_DIR), and fails unless every transcript is byte-identical to the
 # C.UTF-8 one and the locale really was in force (PROGRAM names it on its standard error).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text box and every InputBox of every program receives each text of one hostile list,
 // then every button is clicked. Each click must finish quickly, show only the program's own
 // messages or the runtime's error reports, and take nothing away from the window (the rules of

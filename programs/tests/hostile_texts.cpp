@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hostile_texts.h"
 
 namespace programs::testing {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints what real windows of the arithmetic drill and the dice game show after a fixed series
 // of clicks, typed texts and dialog answers, and a table of number/text conversions, all inside
 // a QApplication (which applies the user's locale to the process). ctest runs it under several

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The monkey run: seeded random sequences of thousands of clicks, dialog answers and typed texts
 // over every program, each step checked against the program's rules (window_rules.cpp): the
 // dice game's balance stays a whole number of chips and never negative, its round counter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What every program's window must keep true whatever the user types and clicks: the dialogs

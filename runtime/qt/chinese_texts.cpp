@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chinese_texts.h"
 
 #include <QLibraryInfo>

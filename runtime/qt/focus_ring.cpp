@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "focus_ring.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "print_surface.h"
 
 #include <QAccessible>

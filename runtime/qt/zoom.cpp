@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zoom.h"
 
 #include <algorithm>

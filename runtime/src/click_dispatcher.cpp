@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/click_dispatcher.h"
 
 #include <new>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/decimal_digits.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/description.h"
 
 #include <algorithm>

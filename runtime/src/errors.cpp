@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/errors.h"
 
 namespace rt {

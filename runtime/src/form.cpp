@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/form.h"
 
 #include "rt/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/form_module.h"
 
 namespace rt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/printing.h"
 
 #include "rt/conversions.h"

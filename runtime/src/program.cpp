@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/program.h"
 
 namespace rt {

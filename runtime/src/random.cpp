@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/random.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/text.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Everything a form module uses: values, conversions, text, arrays, the form and its services.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qt_program.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/testing/control_table.h"
 
 #include <gtest/gtest.h>

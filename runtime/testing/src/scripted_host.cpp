@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/testing/scripted_host.h"
 
 #include "rt/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rt/testing/scripted_program.h"
 
 namespace rt::testing {
