@@ -14,13 +14,18 @@
 namespace launcher {
 namespace {
 
-/// A stand-in program that leaves a mark when it runs.
-void write_marking_program(const QTemporaryDir& dir, const QString& name) {
+/// A stand-in program: a shell script with the given body.
+void write_program(const QTemporaryDir& dir, const QString& name, const QString& body) {
     QFile script(dir.filePath(name));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(dir.filePath(name + ".ran")).toUtf8());
+    script.write(QStringLiteral("#!/bin/sh\n%1\n").arg(body).toUtf8());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
+/// A stand-in program that leaves a mark when it runs.
+void write_marking_program(const QTemporaryDir& dir, const QString& name) {
+    write_program(dir, name, QStringLiteral("touch '%1'").arg(dir.filePath(name + ".ran")));
 }
 
 bool ran(const QTemporaryDir& dir, const QString& name) {
@@ -29,11 +34,7 @@ bool ran(const QTemporaryDir& dir, const QString& name) {
 
 /// A stand-in program that adds a line to its mark each time it runs.
 void write_counting_program(const QTemporaryDir& dir, const QString& name) {
-    QFile script(dir.filePath(name));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho ran >> '%1'\n").arg(dir.filePath(name + ".runs")).toUtf8());
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    write_program(dir, name, QStringLiteral("echo ran >> '%1'").arg(dir.filePath(name + ".runs")));
 }
 
 /// How often the counting program has run, once at least `expected` runs are seen.

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "rt/conversions.h"
+
 namespace rt::web {
 
 namespace {
@@ -25,22 +27,10 @@ const char* alignment_name(Alignment alignment) {
     return "left";
 }
 
-/// Point sizes are quarter points or coarser (14.25, 15.75): their decimal form is short and
-/// exact, so plain integer arithmetic writes them without the C library's locale.
-std::string points_json(double points) {
-    const auto hundredths = static_cast<long>(points * 100 + 0.5);
-    std::string text = std::to_string(hundredths / 100);
-    if (hundredths % 100 != 0) {
-        const long fraction = hundredths % 100;
-        text += '.';
-        text += static_cast<char>('0' + fraction / 10);
-        if (fraction % 10 != 0) text += static_cast<char>('0' + fraction % 10);
-    }
-    return text;
-}
-
+/// Point sizes (14.25, 15.75) written as the runtime writes every number: never with a locale's
+/// decimal comma, which JSON would not read.
 std::string font_json(const Font& font) {
-    return "{\"face\":" + json_string(font.face) + ",\"points\":" + points_json(font.points) +
+    return "{\"face\":" + json_string(font.face) + ",\"points\":" + StrR8(font.points) +
            ",\"weight\":" + std::to_string(font.weight) + "}";
 }
 
