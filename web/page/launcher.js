@@ -15,12 +15,16 @@ function byId(/** @type {string} */ id) {
 }
 
 /**
- * Decodes bytes embedded as text: a character below U+0100 is its own byte, U+0100 + b is b.
+ * Decodes the base64 the page embeds its WebAssembly as: natively where the browser can
+ * (Uint8Array.fromBase64), else through atob.
  * @param {string} text
  */
 function embeddedBytes(text) {
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
+    const native = /** @type {{fromBase64?: (text: string) => Uint8Array}} */ (/** @type {unknown} */ (Uint8Array));
+    if (native.fromBase64) return native.fromBase64(text);
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
     return bytes;
 }
 
