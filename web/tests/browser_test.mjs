@@ -21,14 +21,15 @@ if (!outcomeTool) {
 const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
 
 // The programs in the order of programs.tsv, with the user's typical steps: type:BOX=TEXT,
-// answer:TEXT (for the next InputBox), cancel, click:BUTTON.
+// compose:BOX=PREEDIT=TEXT (an input method shows PREEDIT, then commits TEXT), answer:TEXT (for
+// the next InputBox), cancel, click:BUTTON.
 const TYPICAL = {
     orvane: ["answer:大", "click:Command2", "answer:15", "click:Command3", "click:Command4", "click:Command1"],
     tilbry: ["click:Command1", "click:Command5"],
     quennet: ["type:Text1=2018", "click:Command1", "type:Text1=2000000001", "click:Command1"],
     brasky: ["click:Command4"],
     mondrel: ["type:Text1=5", "click:Command1"],
-    sarnic: ["type:Text1=2024", "click:Command1"],
+    sarnic: ["type:Text1=2024", "click:Command1", "compose:Text1=er ling=２０２５", "click:Command1"],
     pellow: ["type:Text1=3", "click:Command1", "type:Text1=10", "click:Command1"],
     grentam: ["type:Text1=12345678901234567890123456789", "type:Text2=98765432109876543210987654321", "click:Command1"],
     luvesk: ["click:Command1"],
@@ -67,7 +68,9 @@ async function run(name, body) {
 }
 
 function scriptedOutcome(program, steps) {
-    return JSON.parse(execFileSync(process.execPath, [outcomeTool, program, FROZEN_TIME_OF_DAY, ...steps]).toString());
+    // What an input method commits is what the scripted user types.
+    const typed = steps.map((step) => step.startsWith("compose:") ? step.replace(/^compose:([^=]*)=[^=]*=/, "type:$1=") : step);
+    return JSON.parse(execFileSync(process.execPath, [outcomeTool, program, FROZEN_TIME_OF_DAY, ...typed]).toString());
 }
 
 // --- Driving the page ---------------------------------------------------------------------
@@ -116,6 +119,15 @@ async function answerDialogs(page, answers) {
     return shown;
 }
 
+/** Types through an input method: the composition is shown in the box, then committed. */
+async function composeInto(page, name, preedit, text) {
+    await typeInto(page, name, "");
+    const session = await page.createCDPSession();
+    await session.send("Input.imeSetComposition", { text: preedit, selectionStart: preedit.length, selectionEnd: preedit.length });
+    await session.send("Input.insertText", { text });
+    await session.detach();
+}
+
 async function typeInto(page, name, text) {
     const selector = `[data-control="${name}"]`;
     await page.click(selector, { clickCount: 3 });
@@ -131,6 +143,9 @@ async function perform(page, steps) {
         if (step.startsWith("type:")) {
             const [name, ...text] = step.slice(5).split("=");
             await typeInto(page, name, text.join("="));
+        } else if (step.startsWith("compose:")) {
+            const [name, preedit, text] = step.slice(8).split("=");
+            await composeInto(page, name, preedit, text);
         } else if (step.startsWith("answer:")) {
             answers.push(step.slice(7));
         } else if (step === "cancel") {
