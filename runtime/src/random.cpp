@@ -16,10 +16,17 @@ std::uint64_t splitmix64(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
+/// The time in nanoseconds, from C's timespec_get: it cannot throw (the C++ clocks may, which
+/// also brings their error messages and a printf into the web build).
+std::uint64_t clock_seed() {
+    std::timespec now{};
+    std::timespec_get(&now, TIME_UTC);
+    return static_cast<std::uint64_t>(now.tv_sec) * 1'000'000'000U + static_cast<std::uint64_t>(now.tv_nsec);
+}
+
 }  // namespace
 
-Generator::Generator()
-    : m_state(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {}
+Generator::Generator() : m_state(clock_seed()) {}
 
 void Generator::Randomize(Float64 seed) {
     const double bits = seed.value();

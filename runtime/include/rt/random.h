@@ -12,7 +12,7 @@ namespace rt {
 /// scaled into [0, 1), so the largest value is the largest 32-bit float below 1.
 class Generator final : public RandomSource {
 public:
-    /// Seeded from the steady clock, so that a program that never calls Randomize still varies.
+    /// Seeded from the clock, so that a program that never calls Randomize still varies.
     Generator();
     /// Every bit of the seed matters: two seeds a microsecond apart start different sequences.
     void Randomize(Float64 seed) override;
