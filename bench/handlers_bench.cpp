@@ -51,38 +51,39 @@ const HandlerCase kHandlers[] = {
          p.form().control<rt::Label>("Label13").SetCaption("11点大，您赢");
          enable(p, {"Command5"}, {});
      }},
-    {"tilbry", "Command1"},
+    {"tilbry", "Command1", {}, {}},
     {"tilbry", "Command2", [](ScriptedProgram& p) {
          type(p, "Text1", "228");
          type(p, "Text2", "246");
-     }},
+     }, {}},
     {"tilbry", "Command3", [](ScriptedProgram& p) {
          type(p, "Text1", "228");
          type(p, "Text2", "246");
-     }},
+     }, {}},
     {"tilbry", "Command4", [](ScriptedProgram& p) {
          type(p, "Text1", "228");
          type(p, "Text2", "246");
-     }},
+     }, {}},
     {"tilbry", "Command5", [](ScriptedProgram& p) {
          type(p, "Text1", "500");
          type(p, "Text2", "3");
-     }},
-    {"quennet", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "2000000001"); }},
-    {"brasky", "Command1"},
-    {"brasky", "Command2"},
-    {"brasky", "Command3"},
-    {"brasky", "Command4"},
-    {"mondrel", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "9"); }},
-    {"sarnic", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "2147483647"); }},
-    {"pellow", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "10"); }},
+     }, {}},
+    {"quennet", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "2000000001"); }, {}},
+    {"brasky", "Command1", {}, {}},
+    {"brasky", "Command2", {}, {}},
+    {"brasky", "Command3", {}, {}},
+    {"brasky", "Command4", {}, {}},
+    {"mondrel", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "9"); }, {}},
+    {"sarnic", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "2147483647"); }, {}},
+    {"pellow", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "10"); }, {}},
     {"grentam", "Command1",
      [](ScriptedProgram& p) {
          type(p, "Text1", std::string(50, '9'));
          type(p, "Text2", std::string(50, '9'));
-     }},
-    {"luvesk", "Command1"},
-    {"farrowd", "Command1"},
+     },
+     {}},
+    {"luvesk", "Command1", {}, {}},
+    {"farrowd", "Command1", {}, {}},
 };
 
 void click_handler(benchmark::State& state, const HandlerCase& c) {
