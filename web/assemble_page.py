@@ -27,8 +27,12 @@ def inline_icon(path, size, prefix):
     return re.sub(r">\s+<", "><", svg)
 
 
+def base64_of(path):
+    return base64.b64encode(pathlib.Path(path).read_bytes()).decode("ascii")
+
+
 def data_url(path, mime):
-    return f"data:{mime};base64," + base64.b64encode(pathlib.Path(path).read_bytes()).decode("ascii")
+    return f"data:{mime};base64," + base64_of(path)
 
 
 def csp_hash(text):
@@ -82,7 +86,7 @@ def main():
     # Base64: a fifth larger after gzip than the bytes themselves, but the parser reads it as
     # plain ASCII and the browser decodes it natively; the page is ready 15 ms sooner than with
     # an encoding that gzips better and needs a JavaScript loop to decode.
-    wasm = base64.b64encode(pathlib.Path(args.host_wasm).read_bytes()).decode("ascii")
+    wasm = base64_of(args.host_wasm)
     script = "\n".join(
         ["\"use strict\";", "const PROGRAM_ENTRIES = " + json.dumps(entries, ensure_ascii=False) + ";",
          pathlib.Path(args.host_js).read_text(encoding="utf-8")]

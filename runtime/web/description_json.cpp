@@ -86,12 +86,12 @@ void put(std::string& out, const char* name, std::string_view text) {
 
 /// Point sizes (14.25, 15.75) written as the runtime writes every number: never with a locale's
 /// decimal comma, which JSON would not read.
-void put_font(std::string& out, const char* name, const Font& font, const Text& points) {
+void put_font(std::string& out, const char* name, const Font& font) {
     key(out, name);
     out += '{';
     put(out, "face", std::string_view(font.face));
     key(out, "points");
-    out += points;
+    out += StrR8(font.points);
     put(out, "weight", font.weight);
     out += '}';
 }
@@ -124,7 +124,7 @@ std::string form_json(const Form& form) {
     put(out, "caption", std::string_view(d.caption));
     put(out, "width", d.width);
     put(out, "height", d.height);
-    put_font(out, "font", form.font(), StrR8(form.font().points));
+    put_font(out, "font", form.font());
     key(out, "controls");
     out += '[';
     for (const auto& control : form.controls()) {
@@ -137,7 +137,7 @@ std::string form_json(const Form& form) {
         put(out, "top", c.top);
         put(out, "width", c.width);
         put(out, "height", c.height);
-        put_font(out, "font", control->font(), StrR8(control->font().points));
+        put_font(out, "font", control->font());
         put(out, "align", std::string_view(alignment_name(c.options.alignment)));
         put(out, "back", c.options.back_color ? static_cast<int>(c.options.back_color->bgr) : -1);
         put(out, "maxLength",

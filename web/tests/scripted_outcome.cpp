@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
     }
     const programs::ProgramModule& module = programs::find(argv[1]);
     rt::testing::ScriptedProgram program(module.window(), module.make_module);
-    const double time = std::strtod(argv[2], nullptr);
-    for (int i = 0; i < 1000; ++i) program.host().times_of_day({time});
+    program.host().stop_clock_at(std::strtod(argv[2], nullptr));
 
     for (int i = 3; i < argc; ++i) {
         const std::string_view step = argv[i];

@@ -60,7 +60,7 @@ Float64 ScriptedHost::time_of_day() {
         m_times.pop_front();
         return time;
     }
-    m_next_time += 1e-6;
+    m_next_time += m_clock_step;
     return m_next_time;
 }
 

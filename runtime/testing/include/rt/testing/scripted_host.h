@@ -45,6 +45,11 @@ public:
     void random_values(std::initializer_list<float> values);
     /// Queues times of day. Without them every call returns a time one microsecond later.
     void times_of_day(std::initializer_list<double> seconds);
+    /// After the queued times, every call returns this time: a clock that stands still.
+    void stop_clock_at(double seconds) {
+        m_next_time = seconds;
+        m_clock_step = 0;
+    }
     /// Runs an action, such as a click, while the next dialog is open: as the user would if
     /// the dialog did not block the window.
     void while_dialog_open(std::function<void()> action) { m_while_dialog_open = std::move(action); }
@@ -80,6 +85,7 @@ private:
     bool m_random_scripted = false;
     std::deque<double> m_times;
     double m_next_time = 36000.0;
+    double m_clock_step = 1e-6;
     Generator m_generator;
     std::vector<ShownDialog> m_dialogs;
     std::vector<double> m_seeds;
