@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
-#include "rt/qt_host.h"
+#include "rt/qt/qt_host.h"
 #include "window.h"
 
 int main(int argc, char** argv) {
-    return rt::run_qt<arithmetic_practice::Form1>(arithmetic_practice::window(), argc, argv);
+    return rt::run_qt<arithmetic_practice::Form1>(arithmetic_practice::description(), argc, argv);
 }

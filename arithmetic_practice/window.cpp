@@ -5,7 +5,7 @@ namespace arithmetic_practice {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "小学生算数练习工具", .width = 8655, .height = 3030, .font = runtime_font,

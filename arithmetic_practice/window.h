@@ -6,6 +6,6 @@
 namespace arithmetic_practice {
 
 /// The practice sheet: two operands, the operator between them, "=", the result, five buttons.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace arithmetic_practice

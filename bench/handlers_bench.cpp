@@ -5,90 +5,33 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "all_programs.h"
+#include "handler_case.h"
 #include "rt/conversions.h"
 #include "rt/printing.h"
 #include "rt/testing/scripted_program.h"
+
+#include "program_handler_cases_declarations.inc"
 
 namespace {
 
 using rt::testing::ScriptedProgram;
 
-struct HandlerCase {
-    const char* program;
-    const char* button;
-    /// Once, before timing: what the user typed or chose before clicking.
-    std::function<void(ScriptedProgram&)> set_up;
-    /// Before each click, not timed: the state the click needs (a phase of the dice game, an
-    /// InputBox answer).
-    std::function<void(ScriptedProgram&)> before_each;
+// Each program's cases, from its folder (tests/bench_cases.cpp, namespace FOLDER::tests).
+struct ProgramCases {
+    std::string_view program;
+    std::vector<bench::HandlerCase> cases;
+};
+const ProgramCases kHandlers[] = {
+#include "program_handler_cases.inc"
 };
 
-void enable(ScriptedProgram& p, std::initializer_list<const char*> on, std::initializer_list<const char*> off) {
-    for (const char* name : on) p.form().control<rt::CommandButton>(name).SetEnabled(true);
-    for (const char* name : off) p.form().control<rt::CommandButton>(name).SetEnabled(false);
-}
-
-void type(ScriptedProgram& p, const char* box, const std::string& text) { p.type(box, text); }
-
-const HandlerCase kHandlers[] = {
-    {"orvane", "Command2", {}, [](ScriptedProgram& p) { p.answer("大"); }},
-    {"orvane", "Command3", {}, [](ScriptedProgram& p) { p.answer("15"); }},
-    {"orvane", "Command4",
-     [](ScriptedProgram& p) {
-         p.answer("大");
-         p.click("Command2");
-         p.answer("15");
-         p.click("Command3");
-     },
-     [](ScriptedProgram& p) { enable(p, {"Command2", "Command3", "Command4"}, {"Command1"}); }},
-    {"orvane", "Command1", {}, [](ScriptedProgram& p) { enable(p, {"Command1"}, {"Command5"}); }},
-    {"orvane", "Command5", {},
-     [](ScriptedProgram& p) {
-         p.form().control<rt::Label>("Label2").SetCaption("50");
-         p.form().control<rt::Label>("Label4").SetCaption("15");
-         p.form().control<rt::Label>("Label13").SetCaption("11点大，您赢");
-         enable(p, {"Command5"}, {});
-     }},
-    {"tilbry", "Command1", {}, {}},
-    {"tilbry", "Command2", [](ScriptedProgram& p) {
-         type(p, "Text1", "228");
-         type(p, "Text2", "246");
-     }, {}},
-    {"tilbry", "Command3", [](ScriptedProgram& p) {
-         type(p, "Text1", "228");
-         type(p, "Text2", "246");
-     }, {}},
-    {"tilbry", "Command4", [](ScriptedProgram& p) {
-         type(p, "Text1", "228");
-         type(p, "Text2", "246");
-     }, {}},
-    {"tilbry", "Command5", [](ScriptedProgram& p) {
-         type(p, "Text1", "500");
-         type(p, "Text2", "3");
-     }, {}},
-    {"quennet", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "2000000001"); }, {}},
-    {"brasky", "Command1", {}, {}},
-    {"brasky", "Command2", {}, {}},
-    {"brasky", "Command3", {}, {}},
-    {"brasky", "Command4", {}, {}},
-    {"mondrel", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "9"); }, {}},
-    {"sarnic", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "2147483647"); }, {}},
-    {"pellow", "Command1", [](ScriptedProgram& p) { type(p, "Text1", "10"); }, {}},
-    {"grentam", "Command1",
-     [](ScriptedProgram& p) {
-         type(p, "Text1", std::string(50, '9'));
-         type(p, "Text2", std::string(50, '9'));
-     },
-     {}},
-    {"luvesk", "Command1", {}, {}},
-    {"farrowd", "Command1", {}, {}},
-};
-
-void click_handler(benchmark::State& state, const HandlerCase& c) {
-    const programs::ProgramModule& program = programs::find(c.program);
-    ScriptedProgram p(program.window(), program.make_module);
+void click_handler(benchmark::State& state, std::string_view name, const bench::HandlerCase& c) {
+    const programs::ProgramModule& program = programs::find(name);
+    ScriptedProgram p(program.description(), program.make_module);
     if (c.set_up) c.set_up(p);
     for (auto _ : state) {
         state.PauseTiming();
@@ -143,9 +86,11 @@ BENCHMARK(BM_PrintNumberItem);
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const HandlerCase& c : kHandlers)
-        benchmark::RegisterBenchmark((std::string(c.program) + "/" + c.button + "_Click").c_str(), click_handler, c)
-            ->Unit(benchmark::kMicrosecond);
+    for (const ProgramCases& program : kHandlers)
+        for (const bench::HandlerCase& c : program.cases)
+            benchmark::RegisterBenchmark((std::string(program.program) + "/" + c.button + "_Click").c_str(),
+                                         click_handler, program.program, c)
+                ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

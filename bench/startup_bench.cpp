@@ -291,14 +291,14 @@ void run_platform(const Options& options, const std::string& platform) {
     // of the libraries and fonts are not what a user's start sees.
     for (const auto* program : chosen) {
         Samples discarded;
-        measure_start(bare_command(options, program->window()), quit_env, discarded);
+        measure_start(bare_command(options, program->description()), quit_env, discarded);
         measure_start({options.bin + "/" + std::string(program->name)}, quit_env, discarded);
     }
     for (int round = 0; round < options.rounds; ++round) {
         for (const auto* program : chosen) {
             const std::string name(program->name);
             const std::vector<std::string> own{options.bin + "/" + name};
-            const auto bare = bare_command(options, program->window());
+            const auto bare = bare_command(options, program->description());
             // Alternate which goes first, so that neither always follows the other.
             if (round % 2 == 0) {
                 measure_start(bare, quit_env, bare_samples[name]);
@@ -314,7 +314,7 @@ void run_platform(const Options& options, const std::string& platform) {
         std::vector<std::pair<std::vector<std::string>, Samples*>> runs;
         for (const auto* program : chosen) {
             const std::string name(program->name);
-            runs.push_back({bare_command(options, program->window()), &bare_samples[name]});
+            runs.push_back({bare_command(options, program->description()), &bare_samples[name]});
             runs.push_back({{options.bin + "/" + name}, &program_samples[name]});
         }
         measure_idle(runs, watch_env, options.idle_seconds);
@@ -365,7 +365,7 @@ int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
         if (!options.bare_command_of.empty()) {
-            for (const std::string& arg : bare_command(options, programs::find(options.bare_command_of).window()))
+            for (const std::string& arg : bare_command(options, programs::find(options.bare_command_of).description()))
                 std::fwrite(arg.c_str(), 1, arg.size() + 1, stdout);
             return 0;
         }

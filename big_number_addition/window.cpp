@@ -5,7 +5,7 @@ namespace big_number_addition {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 14550, .height = 4875, .font = runtime_font,

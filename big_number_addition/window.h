@@ -6,6 +6,6 @@
 namespace big_number_addition {
 
 /// Two wide text boxes for the numbers, the button, and the pink label that shows the sum.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace big_number_addition

@@ -9,17 +9,23 @@ endif()
 # The sizes the icons are drawn at as PNG, for window managers, lists and the menus.
 set(ICON_SIZES 16 24 32 48 64 128)
 
-# add_icon_resources(TARGET NAME...): icons/NAME.svg drawn as PNGs of ICON_SIZES, as the
+# icon_of(OUT NAME): the icon of the program (or the launcher) NAME: icon.svg in its folder.
+function(icon_of out name)
+    set(${out} ${PROJECT_SOURCE_DIR}/${PROGRAM_${name}_FOLDER}/icon.svg PARENT_SCOPE)
+endfunction()
+
+# add_icon_resources(TARGET NAME...): the icon of each NAME drawn as PNGs of ICON_SIZES, as the
 # resources :/icons/NAME-SIZE.png (PNG needs no image plugin).
 function(add_icon_resources target)
     set(pngs "")
     foreach(name IN LISTS ARGN)
+        icon_of(svg ${name})
         foreach(size IN LISTS ICON_SIZES)
             set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${name}-${size}.png)
             add_custom_command(OUTPUT ${png}
                 COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons
-                COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${PROJECT_SOURCE_DIR}/icons/${name}.svg
-                DEPENDS ${PROJECT_SOURCE_DIR}/icons/${name}.svg VERBATIM)
+                COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
+                DEPENDS ${svg} VERBATIM)
             list(APPEND pngs ${png})
         endforeach()
     endforeach()
@@ -27,7 +33,7 @@ function(add_icon_resources target)
 endfunction()
 
 # install_desktop_program(TARGET): the executable into bin/, its menu entry into
-# share/applications/ and its icon icons/TARGET.svg, as SVG and as the PNGs drawn for the
+# share/applications/ and its icon (icon.svg in its folder), as SVG and as the PNGs drawn for the
 # window, into the hicolor theme. The texts come from PROGRAM_<TARGET>_TITLE_EN, _TITLE_ZH,
 # _TITLE_ZH_HANT, _LINE_EN, _LINE_ZH, _CATEGORIES, _KEYWORDS_EN and _KEYWORDS_ZH (see
 # catalogue.cmake); --help and --version tell the same title and line.
@@ -59,7 +65,8 @@ function(install_desktop_program target)
     install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${desktop_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     set(theme ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-    install(FILES ${PROJECT_SOURCE_DIR}/icons/${target}.svg DESTINATION ${theme}/scalable/apps)
+    icon_of(svg ${target})
+    install(FILES ${svg} DESTINATION ${theme}/scalable/apps RENAME ${target}.svg)
     foreach(size IN LISTS ICON_SIZES)
         install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/${target}-${size}.png
             DESTINATION ${theme}/${size}x${size}/apps RENAME ${target}.png)

@@ -5,7 +5,7 @@ namespace dice_game {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "小赌怡情，大赌伤身", .width = 11340, .height = 4125, .font = runtime_font,

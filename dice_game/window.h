@@ -6,6 +6,6 @@
 namespace dice_game {
 
 /// The dice table: balance, bet, choice, three dice, the result line and the round counter.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace dice_game

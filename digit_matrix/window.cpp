@@ -5,7 +5,7 @@ namespace digit_matrix {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 8340, .height = 5955, .font = song(15.75),

@@ -5,7 +5,7 @@ namespace digit_rearrangement {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 13470, .height = 4935, .font = song(14.25),

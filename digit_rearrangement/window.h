@@ -6,6 +6,6 @@
 namespace digit_rearrangement {
 
 /// The number box and the button; the lines are printed on the form in its own font.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace digit_rearrangement

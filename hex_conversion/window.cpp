@@ -5,7 +5,7 @@ namespace hex_conversion {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 10185, .height = 3930, .font = runtime_font,

@@ -6,6 +6,6 @@
 namespace hex_conversion {
 
 /// The number box, "变为16进制等于" and the orange result label above the convert button.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace hex_conversion

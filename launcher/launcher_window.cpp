@@ -8,10 +8,10 @@
 #include <QProcess>
 #include <QVBoxLayout>
 
-#include "application_setup.h"
+#include "rt/qt/application_setup.h"
 #include "catalogue.h"
-#include "controls.h"
-#include "fonts.h"
+#include "rt/qt/controls.h"
+#include "rt/qt/fonts.h"
 
 namespace launcher {
 

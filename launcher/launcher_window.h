@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "qt_dialogs.h"
+#include "rt/qt/qt_dialogs.h"
 
 namespace launcher {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
-#include "application_setup.h"
-#include "command_line.h"
-#include "first_frame_report.h"
+#include "rt/qt/application_setup.h"
+#include "rt/qt/command_line.h"
+#include "rt/qt/first_frame_report.h"
 #include "launcher_window.h"
 
 int main(int argc, char** argv) {

@@ -5,7 +5,7 @@ namespace prime_list {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 11295, .height = 5610, .font = song(15.75),

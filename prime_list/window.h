@@ -6,6 +6,6 @@
 namespace prime_list {
 
 /// One button under the area where the primes are printed.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace prime_list

@@ -9,14 +9,18 @@
 
 namespace programs {
 
-/// One program as tools and cross-program tests take it: its name, window and form module.
+/// One program as tools and cross-program tests take it: its name and folder, its window's
+/// description, its form module, and what a user typically does with it (in the step language
+/// of rt/testing/steps.h, one step a line).
 struct ProgramModule {
     std::string_view name;
-    rt::FormDescription (*window)();
+    std::string_view folder;
+    rt::FormDescription (*description)();
     rt::ModuleFactory make_module;
+    std::string_view typical_use;
 };
 
-/// The ten programs, in their usual order.
+/// The programs of programs.tsv, in its order (generated from it).
 std::span<const ProgramModule> all();
 /// The named program; std::out_of_range when there is none.
 const ProgramModule& find(std::string_view name);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
-#include "rt/qt_host.h"
+#include "rt/qt/qt_host.h"
 #include "window.h"
 
 int main(int argc, char** argv) {
-    return rt::run_qt<random_permutation::Form1>(random_permutation::window(), argc, argv);
+    return rt::run_qt<random_permutation::Form1>(random_permutation::description(), argc, argv);
 }

@@ -5,7 +5,7 @@ namespace random_permutation {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 8805, .height = 4920, .font = song(24),

@@ -6,6 +6,6 @@
 namespace random_permutation {
 
 /// One wide button under the area where the arrangements are printed.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace random_permutation

@@ -5,7 +5,7 @@ namespace series_sum {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 15150, .height = 4740, .font = song(15.75),

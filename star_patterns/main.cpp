@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
-#include "rt/qt_host.h"
+#include "rt/qt/qt_host.h"
 #include "window.h"
 
-int main(int argc, char** argv) { return rt::run_qt<star_patterns::Form1>(star_patterns::window(), argc, argv); }
+int main(int argc, char** argv) { return rt::run_qt<star_patterns::Form1>(star_patterns::description(), argc, argv); }

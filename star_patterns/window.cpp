@@ -5,7 +5,7 @@ namespace star_patterns {
 
 using namespace rt;
 
-FormDescription window() {
+FormDescription description() {
     // clang-format off
     return {
         .caption = "Form1", .width = 7125, .height = 7980, .font = song(15.75),

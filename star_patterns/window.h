@@ -6,6 +6,6 @@
 namespace star_patterns {
 
 /// Four buttons in two rows under the area where the figures are printed.
-rt::FormDescription window();
+rt::FormDescription description();
 
 }  // namespace star_patterns

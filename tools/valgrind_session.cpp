@@ -13,7 +13,7 @@
 #include "dice_game/window.h"
 #include "digit_matrix/form1.h"
 #include "digit_matrix/window.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void click_through(QtProgram& p, const char* button, std::vector<std::function<v
 QString caption(QtProgram& p, const char* name) { return QString::fromStdString(p.form().find(name).content()); }
 
 TEST(ValgrindSession, DiceRoundsThroughRealDialogs) {
-    auto p = QtProgram::of<dice_game::Form1>(dice_game::window());
+    auto p = QtProgram::of<dice_game::Form1>(dice_game::description());
     // Three throws: 1-2-3 (small), 4-5-6 (big), 6-6-6 (the house takes all).
     p->host().random_values({0.05f, 0.2f, 0.4f, 0.55f, 0.7f, 0.9f, 0.95f, 0.95f, 0.95f});
     const char* const choices[] = {"小", "大", "小"};
@@ -57,7 +57,7 @@ TEST(ValgrindSession, DiceRoundsThroughRealDialogs) {
 }
 
 TEST(ValgrindSession, DigitMatrixPrintsAndRefuses) {
-    auto p = QtProgram::of<digit_matrix::Form1>(digit_matrix::window());
+    auto p = QtProgram::of<digit_matrix::Form1>(digit_matrix::description());
     for (const char* size : {"3", "9", "5"}) {
         p->widget<QLineEdit>("Text1")->setText(QString::fromUtf8(size));
         click(*p, "Command1");

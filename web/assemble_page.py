@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Writes teaching-programs.html: one self-contained page holding the programs' WebAssembly and
-its loader, the page's scripts and styles, the launcher built from programs.tsv with the
-icons, the font subset and its licence. Its Content-Security-Policy forbids every connection
+its loader, the page's scripts and styles, the launcher built from the programs' list
+(programs.json) with their icons, the font subset and its licence. Its Content-Security-Policy forbids every connection
 and allows only the page's own inline scripts (by hash), styles and data: fonts and images."""
 import argparse
 import base64
@@ -11,10 +11,6 @@ import html
 import json
 import pathlib
 import re
-
-# The page's modules, in the order they build on each other.
-MODULES = ["printed_text.js", "dialogs.js", "program_window.js", "host.js", "launcher.js"]
-
 
 def inline_icon(path, size, prefix):
     """An icon as inline SVG markup: cheaper to draw than an image (which gets a document of
@@ -45,29 +41,24 @@ def subset_date(font):
     return TTFont(font)["name"].getDebugName(3).rsplit(" ", 1)[-1]
 
 
-def programs(tsv):
-    rows = []
-    for line in pathlib.Path(tsv).read_text(encoding="utf-8").splitlines():
-        if line and not line.startswith("#"):
-            fields = line.split("\t")  # name, folder, 中文名, English name, 一句话, ...
-            rows.append({"name": fields[0], "title": fields[2], "line": fields[4]})
-    return rows
-
-
-def launcher_items(rows, top):
+def launcher_items(programs, top):
     items = []
-    for row in rows:
-        icon = inline_icon(top / "icons" / f'{row["name"]}.svg', 48, f'icon-{row["name"]}')
+    for program in programs:
+        name = program["name"]
+        icon = inline_icon(top / program["folder"] / "icon.svg", 48, f"icon-{name}")
         items.append(
-            f'<li><a href="#{row["name"]}" data-program="{row["name"]}">{icon}'
-            f'<span class="title">{html.escape(row["title"])}</span>'
-            f'<span class="line">{html.escape(row["line"])}</span></a></li>')
+            f'<li><a href="#{name}" data-program="{name}">{icon}'
+            f'<span class="title">{html.escape(program["title_zh"])}</span>'
+            f'<span class="line">{html.escape(program["line_zh"])}</span></a></li>')
     return "\n".join(items)
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--source", required=True, help="the project's top folder")
+    parser.add_argument("--programs", required=True, help="programs.json, the list of the programs")
+    parser.add_argument("--modules", required=True, nargs="+",
+                        help="the page's script modules, in the order they build on each other")
     parser.add_argument("--host-js", required=True)
     parser.add_argument("--host-wasm", required=True)
     parser.add_argument("--font", required=True)
@@ -76,13 +67,13 @@ def main():
 
     top = pathlib.Path(args.source)
     page = top / "web" / "page"
-    rows = programs(top / "programs.tsv")
-    app_icon = inline_icon(top / "icons" / "teaching-programs.svg", 32, "icon-app")
+    programs = json.loads(pathlib.Path(args.programs).read_text(encoding="utf-8"))
+    app_icon = inline_icon(top / "launcher" / "icon.svg", 32, "icon-app")
     font = data_url(args.font, "font/woff2")
 
     style = (f'@font-face {{ font-family: "UMing Subset"; src: url("{font}") format("woff2"); '
              'font-display: block; }\n' + (page / "style.css").read_text(encoding="utf-8"))
-    entries = [{"name": row["name"], "title": row["title"]} for row in rows]
+    entries = [{"name": program["name"], "title": program["title_zh"]} for program in programs]
     # Base64: a fifth larger after gzip than the bytes themselves, but the parser reads it as
     # plain ASCII and the browser decodes it natively; the page is ready 15 ms sooner than with
     # an encoding that gzips better and needs a JavaScript loop to decode.
@@ -90,7 +81,7 @@ def main():
     script = "\n".join(
         ["\"use strict\";", "const PROGRAM_ENTRIES = " + json.dumps(entries, ensure_ascii=False) + ";",
          pathlib.Path(args.host_js).read_text(encoding="utf-8")]
-        + [(page / module).read_text(encoding="utf-8") for module in MODULES])
+        + [pathlib.Path(module).read_text(encoding="utf-8") for module in args.modules])
     early = (page / "early_route.js").read_text(encoding="utf-8")
     csp = ("default-src 'none'; "
            f"script-src {csp_hash(early)} {csp_hash(script)} 'wasm-unsafe-eval'; "
@@ -101,7 +92,7 @@ def main():
     replacements = {
         "@CSP@": csp,
         "@APP_ICON@": app_icon,
-        "@PROGRAM_LIST@": launcher_items(rows, top),
+        "@PROGRAM_LIST@": launcher_items(programs, top),
         "@FONT_DATE@": subset_date(args.font),
         "@LICENCE@": html.escape((top / "web" / "font" / "ARPHICPL.TXT").read_text(encoding="utf-8")),
         "@STYLE@": style,

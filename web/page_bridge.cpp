@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "all_programs.h"
-#include "web_session.h"
+#include "rt/web/web_session.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ EMSCRIPTEN_KEEPALIVE int web_open(const char* name) {
     session.reset();
     try {
         const programs::ProgramModule& program = programs::find(name);
-        session.emplace(program.window(), program.make_module, page);
+        session.emplace(program.description(), program.make_module, page);
         return 0;
     } catch (const std::out_of_range&) {
         return 1;

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace arithmetic_practice {
@@ -15,7 +15,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(ArithmeticPracticeQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("小学生算数练习工具"));
     EXPECT_EQ(p->window().size(), QSize(577, 202));
     EXPECT_EQ(p->widget<QLineEdit>("Text1")->geometry(), QRect(64, 48, 81, 49));
@@ -33,7 +33,7 @@ TEST(ArithmeticPracticeQtTest, WindowGeometryInPixels) {
 }
 
 TEST(ArithmeticPracticeQtTest, TypedOperandsAndARealClick) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     QTest::keyClicks(p->widget<QLineEdit>("Text1"), QStringLiteral("228"));
     QTest::keyClicks(p->widget<QLineEdit>("Text2"), QStringLiteral("246"));
     QTest::mouseClick(p->widget<QPushButton>("Command4"), Qt::LeftButton);

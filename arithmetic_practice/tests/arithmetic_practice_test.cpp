@@ -29,11 +29,11 @@ protected:
         sheet.type("Text2", b);
     }
 
-    ScriptedProgram sheet = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram sheet = ScriptedProgram::of<Form1>(description());
 };
 
 TEST(ArithmeticPracticeWindowTest, MatchesTheControlTable) {
-    const rt::FormDescription d = window();
+    const rt::FormDescription d = description();
     EXPECT_EQ(d.caption, "小学生算数练习工具");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(8655, 3030));
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";

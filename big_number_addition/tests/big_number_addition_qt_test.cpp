@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace big_number_addition {
@@ -17,7 +17,7 @@ using rt::testing::QtProgram;
 using rt::testing::read_then_press;
 
 TEST(BigNumberAdditionQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->window().size(), QSize(970, 325));
     EXPECT_EQ(p->widget<QLineEdit>("Text1")->geometry(), QRect(40, 16, 873, 49));
@@ -32,7 +32,7 @@ TEST(BigNumberAdditionQtTest, WindowGeometryInPixels) {
 }
 
 TEST(BigNumberAdditionQtTest, TypedNumbersAndRealClicksShowTheSumOrTheErrorBox) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     QTest::keyClicks(p->widget<QLineEdit>("Text1"), QStringLiteral("999"));
     QTest::keyClicks(p->widget<QLineEdit>("Text2"), QStringLiteral("1"));
     QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);

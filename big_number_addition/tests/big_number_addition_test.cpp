@@ -70,7 +70,7 @@ std::string reference_sum(const std::string& a, const std::string& b) {
 }
 
 TEST(BigNumberAdditionWindowTest, MatchesTheControlTable) {
-    const rt::FormDescription d = window();
+    const rt::FormDescription d = description();
     EXPECT_EQ(d.caption, "Form1");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(14550, 4875));
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
@@ -91,7 +91,7 @@ TEST(BigNumberAdditionWindowTest, MatchesTheControlTable) {
 TEST(BigNumberAdditionTest, PastedTextsAreCheckedWholeNeverCut) {
     for (const std::string& too_long : {kFiftyNines + "7", repeat("1", 60), repeat("８", 51)}) {
         SCOPED_TRACE(too_long);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         add(program, " " + kFiftyNines, "1");
         EXPECT_EQ(program.text("Text1"), " " + kFiftyNines);
         EXPECT_EQ(program.caption("Label1"), "1" + repeat("0", 50));
@@ -132,7 +132,7 @@ TEST(BigNumberAdditionTest, ShowsTheExactSum) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         add(program, c.first, c.second);
         EXPECT_EQ(program.caption("Label1"), c.sum);
         EXPECT_TRUE(program.dialogs().empty());
@@ -157,7 +157,7 @@ TEST(BigNumberAdditionTest, AgreesWithAnIndependentAdderOnRandomNumbers) {
     ASSERT_EQ(reference_sum("1000000000000000000", "0000000000999999999"), "1000000000999999999");
     ASSERT_EQ(reference_sum("0", "00"), "0");
 
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
     for (int round = 0; round < 500; ++round) {
         const std::string first = number(), second = number();
         SCOPED_TRACE(first + " + " + second);
@@ -178,7 +178,7 @@ TEST(BigNumberAdditionTest, TextsThatAreNotWholeNumbersAreRefusedAndTheSumStays)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.first) + " + " + c.second);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         add(program, "1", "2");
         program.host().forget();
         add(program, c.first, c.second);
@@ -192,7 +192,7 @@ TEST(BigNumberAdditionTest, TextsThatAreNotWholeNumbersAreRefusedAndTheSumStays)
 }
 
 TEST(BigNumberAdditionTest, LabelIsRebuiltFromEmptyOneDigitAtATime) {
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
     add(program, "123", "456");
     add(program, "123", "456");
     EXPECT_EQ(program.caption("Label1"), "579") << "the same numbers show the same sum, nothing appended";

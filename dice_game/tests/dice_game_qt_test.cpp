@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace dice_game {
@@ -20,7 +20,7 @@ QString caption(QtProgram& p, const char* name) { return p.widget<QLabel>(name)-
 void click(QtProgram& p, const char* name) { QTest::mouseClick(p.widget<QPushButton>(name), Qt::LeftButton); }
 
 TEST(DiceGameQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("小赌怡情，大赌伤身"));
     EXPECT_EQ(p->window().size(), QSize(756, 275));
     EXPECT_EQ(p->widget<QLabel>("Label2")->geometry(), QRect(120, 16, 33, 25));
@@ -32,7 +32,7 @@ TEST(DiceGameQtTest, WindowGeometryInPixels) {
 }
 
 TEST(DiceGameQtTest, BettingAndLockingThroughRealDialogs) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     {
         DialogScript script({type_and_accept(QStringLiteral("大"))});
         click(*p, "Command2");
@@ -54,7 +54,7 @@ TEST(DiceGameQtTest, BettingAndLockingThroughRealDialogs) {
 }
 
 TEST(DiceGameQtTest, WholeRoundThroughTheRealWindow) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     {
         DialogScript script({type_and_accept(QStringLiteral("小"))});
         click(*p, "Command2");
@@ -92,7 +92,7 @@ TEST(DiceGameQtTest, WholeRoundThroughTheRealWindow) {
 TEST(DiceGameQtTest, WholeRoundByKeyboardAlone) {
     using rt::testing::press_key;
     using rt::testing::type_and_press_enter;
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     ASSERT_TRUE(rt::testing::activate(p->window()));
     auto has_focus = [&p](const char* name) { return QApplication::focusWidget() == p->widget<QPushButton>(name); };
     ASSERT_TRUE(has_focus("Command2")) << "选大小, the first enabled button, has focus from the start";

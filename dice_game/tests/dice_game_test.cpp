@@ -80,7 +80,7 @@ protected:
         game.click("Command5");
     }
 
-    ScriptedProgram game = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram game = ScriptedProgram::of<Form1>(description());
 };
 
 TEST_F(DiceGameTest, OpensInTheBettingPhaseWithFiftyChips) {
@@ -92,7 +92,7 @@ TEST_F(DiceGameTest, OpensInTheBettingPhaseWithFiftyChips) {
 }
 
 TEST(DiceGameWindowTest, MatchesTheControlTable) {
-    const rt::FormDescription d = window();
+    const rt::FormDescription d = description();
     EXPECT_EQ(d.caption, "小赌怡情，大赌伤身");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(11340, 4125));
     EXPECT_FALSE(d.font.has_value()) << "the form keeps the runtime's font";
@@ -161,7 +161,7 @@ TEST_F(DiceGameTest, BetsAreRoundedThenTestedAgainstTheLimitsAndTheBalance) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(description());
         fresh.answer(c.typed);
         fresh.click("Command3");
         EXPECT_EQ(fresh.caption("Label4"), c.shown ? c.shown : "");
@@ -212,7 +212,7 @@ TEST_F(DiceGameTest, LockingNeedsBetThenChoice) {
     EXPECT_EQ(game.dialogs().back(), error_box("您尚未下注"));
     EXPECT_EQ(phase(), kBetting);
 
-    ScriptedProgram other = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram other = ScriptedProgram::of<Form1>(description());
     other.answer("10");
     other.click("Command3");
     other.click("Command4");

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace digit_matrix {
@@ -15,7 +15,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(DigitMatrixQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->window().size(), QSize(556, 397));
     EXPECT_EQ(p->widget<QPushButton>("Command1")->geometry(), QRect(8, 328, 105, 57));
@@ -26,7 +26,7 @@ TEST(DigitMatrixQtTest, WindowGeometryInPixels) {
 }
 
 TEST(DigitMatrixQtTest, RealClickPrintsTheMatrix) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     p->widget<QLineEdit>("Text1")->setText(QStringLiteral("3"));
     QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(rt::testing::accessible_name(p->window().print_surface()),

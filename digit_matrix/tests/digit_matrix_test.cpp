@@ -34,7 +34,7 @@ protected:
         program.click("Command1");
     }
 
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
 };
 
 TEST_F(DigitMatrixTest, PrintsTheSmallestAndLargestMatrixExactly) {
@@ -69,7 +69,7 @@ TEST_F(DigitMatrixTest, SizesAreRoundedHalvesToEvenThenTested) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(description());
         fresh.type("Text1", c.typed);
         fresh.click("Command1");
         if (c.size == 0) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace digit_rearrangement {
@@ -15,7 +15,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(DigitRearrangementQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->window().size(), QSize(898, 329));
     EXPECT_EQ(p->widget<QLabel>("Label1")->geometry(), QRect(592, 200, 153, 33));
@@ -25,7 +25,7 @@ TEST(DigitRearrangementQtTest, WindowGeometryInPixels) {
 }
 
 TEST(DigitRearrangementQtTest, RealClickPrintsTheLine) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     p->widget<QLineEdit>("Text1")->setText(QStringLiteral("2000000001"));
     QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(rt::testing::accessible_name(p->window().print_surface()),

@@ -26,7 +26,7 @@ protected:
         program.click("Command1");
     }
 
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
 };
 
 TEST_F(DigitRearrangementTest, PrintsTheLargestMinusTheSmallest) {
@@ -53,7 +53,7 @@ TEST_F(DigitRearrangementTest, PrintsTheLargestMinusTheSmallest) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(description());
         fresh.type("Text1", c.typed);
         fresh.click("Command1");
         EXPECT_EQ(fresh.printed(), c.line);
@@ -85,7 +85,7 @@ TEST_F(DigitRearrangementTest, FailuresAreRuntimeReportsThatPrintNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(description());
         fresh.type("Text1", "5");
         fresh.click("Command1");
         const rt::Text before = fresh.printed();
@@ -129,7 +129,7 @@ TEST_F(DigitRearrangementTest, SortsAgreeWithTheStandardSort) {
         std::sort(descending.begin(), descending.end(), std::greater<>());
         const std::int64_t smallest = std::stoll(ascending), largest = std::stoll(descending);
 
-        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(description());
         fresh.type("Text1", digits);
         fresh.click("Command1");
         if (largest > std::numeric_limits<std::int32_t>::max()) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace hex_conversion {
@@ -15,7 +15,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(HexConversionQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->window().size(), QSize(679, 262));
     EXPECT_EQ(p->widget<QLineEdit>("Text1")->geometry(), QRect(24, 56, 169, 49));
@@ -26,7 +26,7 @@ TEST(HexConversionQtTest, WindowGeometryInPixels) {
 }
 
 TEST(HexConversionQtTest, RealClickShowsTheResultOnOrange) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     auto* result = p->widget<QLabel>("Label1");
     p->widget<QLineEdit>("Text1")->setText(QStringLiteral("2147483647"));
     QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);

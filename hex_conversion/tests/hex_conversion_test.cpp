@@ -24,7 +24,7 @@ protected:
         program.click("Command1");
     }
 
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
 };
 
 TEST_F(HexConversionTest, ShowsTheNumberInHexadecimal) {
@@ -47,7 +47,7 @@ TEST_F(HexConversionTest, ShowsTheNumberInHexadecimal) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ScriptedProgram fresh = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram fresh = ScriptedProgram::of<Form1>(description());
         fresh.type("Text1", c.typed);
         fresh.click("Command1");
         EXPECT_EQ(fresh.caption("Label1"), c.shown);

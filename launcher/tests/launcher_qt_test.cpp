@@ -7,9 +7,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "application_setup.h"
+#include "rt/qt/application_setup.h"
 #include "launcher_window.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 
 namespace launcher {
 namespace {

@@ -34,7 +34,7 @@ std::vector<std::string> expected_lines() {
 }
 
 TEST(PrimeListTest, TenLinesOfTenPrimesInPrintSpacing) {
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
     program.click("Command1");
     const std::vector<std::string> want = expected_lines();
     EXPECT_EQ(program.form().printed().ended_lines(), want);
@@ -44,7 +44,7 @@ TEST(PrimeListTest, TenLinesOfTenPrimesInPrintSpacing) {
 }
 
 TEST(PrimeListTest, EachClickPrintsTheSameLinesBelowTheEarlierOnes) {
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
     std::vector<std::string> want;
     for (int click = 1; click <= 3; ++click) {
         SCOPED_TRACE(click);

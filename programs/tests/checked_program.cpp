@@ -6,7 +6,7 @@ namespace programs::testing {
 CheckedProgram::CheckedProgram(const ProgramModule& program, Watchdog& watchdog)
     : m_rules(rules_for(program.name)),
       m_watchdog(watchdog),
-      m_program(program.window(), program.make_module),
+      m_program(program.description(), program.make_module),
       m_state(WindowState::of(m_program.form())) {}
 
 std::vector<std::string> CheckedProgram::controls_of(rt::ControlKind kind) {

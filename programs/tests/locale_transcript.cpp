@@ -17,14 +17,14 @@
 #include <cstring>
 #include <random>
 
-#include "application_setup.h"
+#include "rt/qt/application_setup.h"
 #include "arithmetic_practice/form1.h"
 #include "arithmetic_practice/window.h"
 #include "dice_game/form1.h"
 #include "dice_game/window.h"
 #include "hex_conversion/form1.h"
 #include "hex_conversion/window.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "rt/conversions.h"
 #include "rt/errors.h"
 
@@ -92,7 +92,7 @@ void click(QtProgram& p, const char* button, std::vector<const char*> answers = 
 }
 
 void drill_arithmetic() {
-    auto p = QtProgram::of<arithmetic_practice::Form1>(arithmetic_practice::window());
+    auto p = QtProgram::of<arithmetic_practice::Form1>(arithmetic_practice::description());
     dump(*p, QStringLiteral("tilbry"));
     // Int(r * 401 + 100): 0.32 gives 228 and 0.3654 gives 246.
     p->host().random_values({0.32f, 0.3654f});
@@ -112,7 +112,7 @@ void drill_arithmetic() {
 }
 
 void play_dice() {
-    auto p = QtProgram::of<dice_game::Form1>(dice_game::window());
+    auto p = QtProgram::of<dice_game::Form1>(dice_game::description());
     dump(*p, QStringLiteral("orvane"));
     // Two rounds won with 20 chips (1-2-3 is small), then a bet of 20 still accepted.
     for (int round = 0; round < 2; ++round) {
@@ -128,7 +128,7 @@ void play_dice() {
 }
 
 void convert_to_hex() {
-    auto p = QtProgram::of<hex_conversion::Form1>(hex_conversion::window());
+    auto p = QtProgram::of<hex_conversion::Form1>(hex_conversion::description());
     for (const char* number : {"255", "-2147483648", "3054", "１２３４５", "2.5e3"}) {
         type(*p, "Text1", number);
         click(*p, "Command1");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The monkey run: seeded random sequences of thousands of clicks, dialog answers and typed texts
-// over every program, each step checked against the program's rules (window_rules.cpp): the
+// over every program, each step checked against the program's rules (its tests/rules.cpp): the
 // dice game's balance stays a whole number of chips and never negative, its round counter
 // never goes down and its enabled buttons are always one row of the phase table; printed text
 // only grows or is replaced by one whole figure or matrix; every result is the right one.
@@ -69,10 +69,11 @@ public:
         }
     }
 
-    /// An InputBox answer: the dice game's choices and bets often, Cancel now and then.
-    std::optional<rt::Text> answer() {
+    /// An InputBox answer: the answers the program takes and small numbers often, Cancel now
+    /// and then.
+    std::optional<rt::Text> answer(const std::vector<rt::Text>& taken) {
         if (chance(0.05)) return std::nullopt;
-        if (chance(0.3)) return chance(0.5) ? "大" : "小";
+        if (!taken.empty() && chance(0.3)) return one_of(taken);
         if (chance(0.4)) return std::to_string(between(0, 25));
         return text();
     }
@@ -136,7 +137,7 @@ TEST_P(MonkeyRun, KeepsEveryInvariant) {
                 faults = p->type(box, text);
             } else {
                 const std::string& button = monkey.one_of(buttons);
-                const std::optional<rt::Text> answer = monkey.answer();
+                const std::optional<rt::Text> answer = monkey.answer(rules_for(program.name).answers);
                 faults = p->click(button, answer, "(seed " + std::to_string(seed) + ", step " + std::to_string(step) + ")");
                 did = "click " + button;
                 if (p->last_click_asked()) did += answer ? ", answering " + visible(*answer) : ", cancelling the InputBox";

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "rt/form.h"
@@ -72,7 +73,17 @@ enum class Printing {
     Replaces  ///< one whole figure or matrix replaces what was printed
 };
 
-/// The rules of one program's window.
+class CheckedProgram;
+
+/// Where the hostile-input sweep starts: what a user has done before the hostile text arrives,
+/// so that the window holds something to lose, and a sound text for each text box, for the
+/// runs in which another box gets the hostile text.
+struct SweepScene {
+    std::function<void(CheckedProgram&, Faults&)> prepare;
+    std::map<std::string, rt::Text, std::less<>> sound;
+};
+
+/// The rules of one program's window (each program's folder has its own, in tests/rules.cpp).
 struct Rules {
     std::string_view program;
     /// The only dialogs the program may open: its InputBoxes, its messages, the runtime's
@@ -86,9 +97,15 @@ struct Rules {
     Printing printing = Printing::Never;
     /// What a delivered click must have done, judged from the window before and after it.
     std::function<void(const Click&, Faults&)> check_click{};
+    SweepScene sweep{};
+    /// The answers its InputBoxes take, which the monkey gives often.
+    std::vector<rt::Text> answers{};
+    /// The longest texts its labels show, which the real window's labels must fit:
+    /// {label, text}.
+    std::vector<std::pair<std::string, rt::Text>> longest_captions{};
 };
 
-/// The rules of the named program (the ten of programs::all()).
+/// The rules of the named program (one of programs::all()).
 const Rules& rules_for(std::string_view program);
 
 /// Checks one click against the program's rules: a click on a disabled button does nothing,
@@ -98,5 +115,37 @@ Faults check(const Rules& rules, const Click& click);
 /// A text as a reader of a failure message can see it: control characters, bytes that are not
 /// UTF-8 and long texts made visible and short.
 std::string visible(std::string_view text);
+/// The text made visible, in quotes.
+std::string quoted(std::string_view text);
+/// A dialog as a failure message names it.
+std::string describe(const rt::testing::ShownDialog& dialog);
+
+// What the programs' rules share: an independent reckoning of what the programs show, in plain
+// C++ arithmetic. Only the reading of a typed number is left to the runtime's Val and
+// rounding, which their own tests and the fuzz targets check.
+
+/// The whole number a text holds, in the plain decimal form the programs write.
+std::optional<long long> whole(const rt::Text& text);
+/// A number as Print writes it: a blank or "-", the digits, one blank.
+rt::Text item(long long n);
+/// The number a program reads from a typed text: the runtime's Val (the rule for reading
+/// typed numbers), then rounded into 16 or 32 bits. std::nullopt where that raises Overflow.
+enum class Bits { Sixteen, ThirtyTwo };
+std::optional<long long> read_whole(const rt::Text& text, Bits bits);
+/// Val of the text; std::nullopt where that raises Overflow.
+std::optional<double> read_number(const rt::Text& text);
+
+/// Expects the click to have ended with the runtime's report of this error.
+void expect_report(const Click& click, rt::ErrorKind kind, const std::string& why, Faults& faults);
+/// Expects the click to have shown the program's message with this prompt.
+void expect_message(const Click& click, const rt::Text& prompt, const std::string& why, Faults& faults);
+/// Expects a click that shows no message; false when it showed one.
+bool expect_success(const Click& click, const std::string& why, Faults& faults);
+/// Expects the control to show this text after the click.
+void expect_caption(const Click& click, std::string_view name, const rt::Text& expected, Faults& faults);
+/// Expects the click to have printed exactly these lines below the earlier ones.
+void expect_lines(const Click& click, const std::vector<rt::Text>& expected, Faults& faults);
+/// Expects the window to show exactly this figure and nothing else.
+void expect_figure(const Click& click, const std::vector<rt::Text>& expected, Faults& faults);
 
 }  // namespace programs::testing

@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "all_programs.h"
-#include "form_window.h"
-#include "qt_program.h"
+#include "window_rules.h"
+#include "rt/qt/form_window.h"
+#include "rt/testing/qt_program.h"
 
 namespace programs {
 
@@ -79,17 +80,17 @@ class WindowsTest : public ::testing::TestWithParam<ProgramModule> {};
 
 TEST_P(WindowsTest, ControlsSitAtTheirPlacesAndNoCaptionIsCutOff) {
     const ProgramModule& program = GetParam();
-    rt::testing::QtProgram p(program.window(), program.make_module);
-    expect_described_layout(p, program.window());
+    rt::testing::QtProgram p(program.description(), program.make_module);
+    expect_described_layout(p, program.description());
 }
 
 TEST_P(WindowsTest, ZoomedLayoutIsTheDescribedOneScaled) {
     const ProgramModule& program = GetParam();
-    rt::testing::QtProgram p(program.window(), program.make_module);
+    rt::testing::QtProgram p(program.description(), program.make_module);
     for (int zoom : {150, 200}) {
         SCOPED_TRACE(zoom);
         p.window().set_zoom(zoom);
-        expect_described_layout(p, program.window());
+        expect_described_layout(p, program.description());
     }
 }
 
@@ -98,7 +99,7 @@ TEST_P(WindowsTest, ZoomedLayoutIsTheDescribedOneScaled) {
 // frame named by its title.
 TEST_P(WindowsTest, ScreenReadersReadControlsWithTheirDescribingLabels) {
     const ProgramModule& program = GetParam();
-    const rt::FormDescription description = program.window();
+    const rt::FormDescription description = program.description();
     rt::testing::QtProgram p(description, program.make_module);
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&p.window());
     EXPECT_EQ(frame->role(), QAccessible::Window);
@@ -131,36 +132,19 @@ TEST_P(WindowsTest, ScreenReadersReadControlsWithTheirDescribingLabels) {
 
 TEST_P(WindowsTest, WindowIsDrawnAtTheScreensResolution) {
     const ProgramModule& program = GetParam();
-    rt::testing::QtProgram p(program.window(), program.make_module);
+    rt::testing::QtProgram p(program.description(), program.make_module);
     const QPixmap picture = p.window().grab();
     const qreal scale = qApp->devicePixelRatio();
     EXPECT_EQ(picture.devicePixelRatio(), scale);
     EXPECT_EQ(picture.size(), p.window().size() * scale) << "drawn at full resolution, not enlarged afterwards";
 }
 
-TEST(WindowsTest, TheLongestTextsALabelShowsFitIt) {
-    const struct {
-        const char* program;
-        const char* label;
-        const char* text;
-    } cases[] = {
-        {"orvane", "Label13", "您已输光，游戏结束！~"},
-        {"orvane", "Label13", "筹码不足5个，游戏结束！~"},
-        {"orvane", "Label13", "17点大，您输"},
-        {"orvane", "Label2", "120"},
-        {"orvane", "Label4", "20"},
-        {"orvane", "Label12", "小"},
-        {"orvane", "Label15", "999"},
-        {"tilbry", "Label1", "+"},
-        {"tilbry", "Label1", "*"},
-        {"sarnic", "Label1", "-80000000"},
-        {"grentam", "Label1", "100000000000000000000000000000000000000000000000000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.program) + "." + c.label);
-        const ProgramModule& program = find(c.program);
-        rt::testing::QtProgram p(program.window(), program.make_module);
-        EXPECT_TRUE(fits(p.window().widget_for(c.label), QString::fromUtf8(c.text)));
+TEST_P(WindowsTest, TheLongestTextsALabelShowsFitIt) {
+    const ProgramModule& program = GetParam();
+    rt::testing::QtProgram p(program.description(), program.make_module);
+    for (const auto& [label, text] : testing::rules_for(program.name).longest_captions) {
+        SCOPED_TRACE(label + " showing " + text);
+        EXPECT_TRUE(fits(p.window().widget_for(label), QString::fromStdString(text)));
     }
 }
 

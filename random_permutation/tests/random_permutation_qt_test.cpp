@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "fonts.h"
+#include "rt/qt/fonts.h"
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace random_permutation {
@@ -17,7 +17,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(RandomPermutationQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->form().font(), rt::song(24)) << "the form's font, in which it prints";
     EXPECT_EQ(p->window().size(), QSize(587, 328));
@@ -27,7 +27,7 @@ TEST(RandomPermutationQtTest, WindowGeometryInPixels) {
 }
 
 TEST(RandomPermutationQtTest, ClickPrintsOneArrangementOfTheTenDigits) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_EQ(p->form().printed().ended_lines().size(), 1u);
     const rt::Text line = p->form().printed().ended_lines().front();
@@ -37,7 +37,7 @@ TEST(RandomPermutationQtTest, ClickPrintsOneArrangementOfTheTenDigits) {
     EXPECT_EQ(digits, "0123456789") << line;
     EXPECT_EQ(rt::testing::accessible_name(p->window().print_surface()), QString::fromStdString(line + "\n"));
 
-    const QFontMetrics metrics(rt::qt::qt_font(window().font.value()));
+    const QFontMetrics metrics(rt::qt::qt_font(description().font.value()));
     EXPECT_LT(metrics.horizontalAdvance(QString::fromStdString(line)), p->window().width());
 }
 

@@ -66,7 +66,7 @@ TEST(RandomPermutationTest, RepeatsAreDroppedAndDigitsKeepTheirFirstDrawnOrder) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         program.host().times_of_day({43210.25});
         for (float v : c.draws) program.host().random_values({v});
         program.host().random_values({sentinel});
@@ -100,7 +100,7 @@ TEST(RandomPermutationTest, OverManyClicksEveryDigitStandsInEveryPosition) {
     ScriptedHost host;  // no scripted values: the real generator, seeded a microsecond apart
     BoundedRandom random(host, 100L * kClicks);
     rt::Services services{host, random, host};
-    rt::Program program(window(), services, rt::module_factory<Form1>());
+    rt::Program program(description(), services, rt::module_factory<Form1>());
 
     std::array<std::array<bool, 10>, 10> seen{};  // seen[position][digit]
     for (int click = 1; click <= kClicks; ++click) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "accessibility.h"
+#include "rt/qt/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
 
-#include "form_window.h"
-#include "print_surface.h"
+#include "rt/qt/form_window.h"
+#include "rt/qt/print_surface.h"
 
 namespace rt::qt {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "application_setup.h"
+#include "rt/qt/application_setup.h"
 
 #include <QEvent>
 #include <QFile>
 #include <QLocale>
 
-#include "accessibility.h"
-#include "chinese_texts.h"
-#include "cursor_blink.h"
-#include "fonts.h"
+#include "rt/qt/accessibility.h"
+#include "rt/qt/chinese_texts.h"
+#include "rt/qt/cursor_blink.h"
+#include "rt/qt/fonts.h"
 
 namespace rt::qt {
 

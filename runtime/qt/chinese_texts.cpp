@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "chinese_texts.h"
+#include "rt/qt/chinese_texts.h"
 
 #include <QLibraryInfo>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "controls.h"
+#include "rt/qt/controls.h"
 
 #include <QKeyEvent>
 
-#include "focus_ring.h"
+#include "rt/qt/focus_ring.h"
 
 namespace rt::qt {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cursor_blink.h"
+#include "rt/qt/cursor_blink.h"
 
 #include <QEvent>
 #include <QStyleHints>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "first_frame_report.h"
+#include "rt/qt/first_frame_report.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "focus_ring.h"
+#include "rt/qt/focus_ring.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fonts.h"
+#include "rt/qt/fonts.h"
 
 #include <algorithm>
 

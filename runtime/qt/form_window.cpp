@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form_window.h"
+#include "rt/qt/form_window.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -12,8 +12,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "controls.h"
-#include "fonts.h"
+#include "rt/qt/controls.h"
+#include "rt/qt/fonts.h"
 
 namespace rt::qt {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "print_surface.h"
+#include "rt/qt/print_surface.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -8,7 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "fonts.h"
+#include "rt/qt/fonts.h"
 
 namespace rt::qt {
 

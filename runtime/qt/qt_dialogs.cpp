@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qt_dialogs.h"
+#include "rt/qt/qt_dialogs.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "fonts.h"
-#include "form_window.h"
+#include "rt/qt/fonts.h"
+#include "rt/qt/form_window.h"
 
 namespace rt::qt {
 

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <optional>
 
-#include "application_setup.h"
-#include "command_line.h"
-#include "first_frame_report.h"
-#include "form_window.h"
-#include "qt_dialogs.h"
-#include "rt/qt_host.h"
+#include "rt/qt/application_setup.h"
+#include "rt/qt/command_line.h"
+#include "rt/qt/first_frame_report.h"
+#include "rt/qt/form_window.h"
+#include "rt/qt/qt_dialogs.h"
+#include "rt/qt/qt_host.h"
 #include "rt/random.h"
 
 namespace rt {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "zoom.h"
+#include "rt/qt/zoom.h"
 
 #include <algorithm>
 

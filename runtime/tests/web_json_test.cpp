@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "description_json.h"
+#include "rt/web/description_json.h"
 
 namespace rt::web {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "description_json.h"
+#include "rt/web/description_json.h"
 
 #include <charconv>
 #include <string_view>

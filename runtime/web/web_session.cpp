@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "web_session.h"
+#include "rt/web/web_session.h"
 
-#include "description_json.h"
+#include "rt/web/description_json.h"
 
 namespace rt::web {
 

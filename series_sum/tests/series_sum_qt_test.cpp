@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace series_sum {
@@ -15,7 +15,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(SeriesSumQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->window().size(), QSize(1010, 316));
     EXPECT_EQ(p->widget<QPushButton>("Command1")->geometry(), QRect(608, 208, 185, 57));
@@ -28,7 +28,7 @@ TEST(SeriesSumQtTest, WindowGeometryInPixels) {
 }
 
 TEST(SeriesSumQtTest, TypedCountAndRealClickPrintTheLine) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     QTest::keyClicks(p->widget<QLineEdit>("Text1"), QStringLiteral("3"));
     QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(p->window().print_surface()->printed_text(), QStringLiteral(" 3 项的和是  136 \n"));

@@ -26,7 +26,7 @@ void calculate(ScriptedProgram& program, const rt::Text& typed) {
 }
 
 TEST(SeriesSumWindowTest, MatchesTheControlTable) {
-    const rt::FormDescription d = window();
+    const rt::FormDescription d = description();
     EXPECT_EQ(d.caption, "Form1");
     EXPECT_EQ(std::make_pair(d.width, d.height), std::make_pair(15150, 4740));
     EXPECT_EQ(d.font, rt::song(15.75)) << "the printed lines use the form's font";
@@ -75,7 +75,7 @@ TEST(SeriesSumTest, AcceptedCountsPrintTheCountAndTheSum) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         calculate(program, c.typed);
         EXPECT_EQ(program.printed(), c.line);
         EXPECT_TRUE(program.dialogs().empty());
@@ -94,7 +94,7 @@ TEST(SeriesSumTest, CountsOutsideOneToTenShowTheMessageAndLeaveTheWindowAsItWas)
     };
     for (const char* typed : refused) {
         SCOPED_TRACE(typed);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         calculate(program, "2");
         program.host().forget();
         calculate(program, typed);
@@ -109,7 +109,7 @@ TEST(SeriesSumTest, CountsBeyondSixteenBitsAreTheOverflowReport) {
     // 32767.5 rounds to the even 32768, one past the 16-bit range.
     for (const char* typed : {"40000", "-40000", "32768", "32767.5", "-32769", "1e10"}) {
         SCOPED_TRACE(typed);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         calculate(program, "1");
         program.host().forget();
         calculate(program, typed);
@@ -122,7 +122,7 @@ TEST(SeriesSumTest, CountsBeyondSixteenBitsAreTheOverflowReport) {
 }
 
 TEST(SeriesSumTest, EachAcceptedClickPrintsItsLineBelowTheEarlierOnes) {
-    ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+    ScriptedProgram program = ScriptedProgram::of<Form1>(description());
     calculate(program, "3");
     calculate(program, "12");
     calculate(program, "10");

@@ -4,9 +4,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "fonts.h"
+#include "rt/qt/fonts.h"
 #include "form1.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 #include "window.h"
 
 namespace star_patterns {
@@ -15,7 +15,7 @@ namespace {
 using rt::testing::QtProgram;
 
 TEST(StarPatternsQtTest, WindowGeometryInPixels) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     EXPECT_EQ(p->window().windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(p->form().font(), rt::song(15.75)) << "the form's font, in which it prints";
     EXPECT_EQ(p->window().size(), QSize(475, 532));
@@ -38,7 +38,7 @@ TEST(StarPatternsQtTest, WindowGeometryInPixels) {
 }
 
 TEST(StarPatternsQtTest, ClickedDiamondIsCentredInTheFormFont) {
-    auto p = QtProgram::of<Form1>(window());
+    auto p = QtProgram::of<Form1>(description());
     QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);
     const std::vector<rt::Text>& lines = p->form().printed().ended_lines();
     ASSERT_EQ(lines.size(), 11u);
@@ -47,7 +47,7 @@ TEST(StarPatternsQtTest, ClickedDiamondIsCentredInTheFormFont) {
 
     // Drawn in the form's font, the middle of every line's stars stands at the same place, and
     // the figure fits above the buttons.
-    const QFontMetricsF metrics(rt::qt::qt_font(window().font.value()));
+    const QFontMetricsF metrics(rt::qt::qt_font(description().font.value()));
     const auto middle = [&](const rt::Text& line) {
         const std::size_t first = line.find('*');
         const QString lead = QString::fromStdString(line.substr(0, first));

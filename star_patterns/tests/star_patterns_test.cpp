@@ -71,7 +71,7 @@ private:
 TEST(StarPatternsTest, ClearsThenPrintsTheFigureOneCharacterAtATime) {
     for (const Figure& figure : kFigures) {
         SCOPED_TRACE(figure.button);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         program.click("Command2");  // something on the window to be cleared
         PrintRecorder recorder(program.form());
         program.click(figure.button);
@@ -102,7 +102,7 @@ TEST(StarPatternsTest, AgainOrAnotherButtonLeavesOneFigure) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.first) + " then " + c.second);
-        ScriptedProgram program = ScriptedProgram::of<Form1>(window());
+        ScriptedProgram program = ScriptedProgram::of<Form1>(description());
         program.click(c.first);
         program.click(c.second);
         EXPECT_EQ(program.printed(), *c.shown);

@@ -6,6 +6,7 @@ WOFF2. The name table says that this is a modified subset and when it was made; 
 under the Arphic Public License (ARPHICPL.TXT beside this script)."""
 import argparse
 import datetime
+import json
 import pathlib
 
 from fontTools import subset
@@ -16,16 +17,15 @@ FAMILY = "UMing Subset"
 FULL_WIDTH = [*range(0xFF01, 0xFF21), *range(0xFF3B, 0xFF41), *range(0xFF5B, 0xFF5F)]
 
 
-def launcher_text(tsv):
-    """What the launcher shows of programs.tsv: each program's Chinese title and line."""
-    rows = [line.split("\t") for line in pathlib.Path(tsv).read_text(encoding="utf-8").splitlines()
-            if line and not line.startswith("#")]
-    return "".join(row[2] + row[4] for row in rows)
+def launcher_text(programs_json):
+    """What the launcher shows of the programs: each program's Chinese title and line."""
+    programs = json.loads(pathlib.Path(programs_json).read_text(encoding="utf-8"))
+    return "".join(program["title_zh"] + program["line_zh"] for program in programs)
 
 
-def characters(tsv, sources):
+def characters(programs_json, sources):
     wanted = set(range(0x20, 0x7F)) | set(FULL_WIDTH) | {0x3000}
-    texts = [launcher_text(tsv)] + [pathlib.Path(source).read_text(encoding="utf-8") for source in sources]
+    texts = [launcher_text(programs_json)] + [pathlib.Path(source).read_text(encoding="utf-8") for source in sources]
     for text in texts:
         wanted |= {ord(c) for c in text if ord(c) > 0x7F}
     return wanted
@@ -48,7 +48,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--font", default="/usr/share/fonts/truetype/arphic/uming.ttc")
     parser.add_argument("--output", required=True)
-    parser.add_argument("--programs", required=True, help="programs.tsv")
+    parser.add_argument("--programs", required=True, help="programs.json, the list of the programs")
     parser.add_argument("sources", nargs="+")
     args = parser.parse_args()
 

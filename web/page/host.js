@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The page's side of the C++/JavaScript boundary: the programs compiled to WebAssembly, the
-// `host` object their window and dialogs reach (see runtime/web/page_bridge.cpp), and the
+// `host` object their window and dialogs reach (see page_bridge.cpp beside this folder), and the
 // few calls the page makes into them: open, click, typed, close.
 
 /**

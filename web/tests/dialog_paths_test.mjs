@@ -4,13 +4,12 @@
 // list of those that may wait in a dialog traps the moment a dialog puts the stack aside. The
 // dialogs answer a turn later, as the page's do, so every one of them really unwinds.
 //
-//     node dialog_paths_test.mjs CHECKED_WEB_HOST_JS PROGRAMS_TSV
+//     node dialog_paths_test.mjs CHECKED_WEB_HOST_JS PROGRAMS_JSON
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 
-const [hostJs, programsTsv] = process.argv.slice(2);
-const names = readFileSync(programsTsv, "utf8").split("\n")
-    .filter((line) => line && !line.startsWith("#")).map((line) => line.split("\t")[0]);
+const [hostJs, programsJson] = process.argv.slice(2);
+const names = JSON.parse(readFileSync(programsJson, "utf8")).map((program) => program.name);
 // Empty, not a number, a word, small, negative, too large, a choice of the dice game.
 const ANSWERS = ["", "abc", "1", "-5", "15", "99999999999", "大", "小"];
 

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "all_programs.h"
-#include "description_json.h"
+#include "rt/web/description_json.h"
 #include "rt/testing/scripted_program.h"
 
 namespace {
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const programs::ProgramModule& module = programs::find(argv[1]);
-    rt::testing::ScriptedProgram program(module.window(), module.make_module);
+    rt::testing::ScriptedProgram program(module.description(), module.make_module);
     program.host().stop_clock_at(std::strtod(argv[2], nullptr));
 
     for (int i = 3; i < argc; ++i) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 
 #include <QAccessible>
 #include <QApplication>

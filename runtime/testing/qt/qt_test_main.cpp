@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "application_setup.h"
+#include "rt/qt/application_setup.h"
 
 // Qt tests need one application, created before any widget and set up as the host sets it up.
 int main(int argc, char** argv) {

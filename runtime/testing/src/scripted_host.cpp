@@ -11,7 +11,7 @@ void PrintTo(const ShownDialog& dialog, std::ostream* out) {
     *out << '"' << dialog.title << "\")";
 }
 
-void ScriptedHost::random_values(std::initializer_list<float> values) {
+void ScriptedHost::random_values(std::span<const float> values) {
     m_random_values.insert(m_random_values.end(), values.begin(), values.end());
     m_random_scripted = true;
 }

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "focus_ring.h"
+#include "rt/qt/focus_ring.h"
 #include "probe_window.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 
 namespace rt {
 namespace {

@@ -13,10 +13,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "cursor_blink.h"
-#include "fonts.h"
+#include "rt/qt/cursor_blink.h"
+#include "rt/qt/fonts.h"
 #include "probe_window.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 
 namespace rt {
 namespace {

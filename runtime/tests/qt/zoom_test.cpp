@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "probe_window.h"
-#include "qt_program.h"
+#include "rt/testing/qt_program.h"
 
 namespace rt {
 namespace {

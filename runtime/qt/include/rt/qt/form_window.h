@@ -5,9 +5,9 @@
 #include <map>
 #include <vector>
 
-#include "print_surface.h"
+#include "rt/qt/print_surface.h"
 #include "rt/program.h"
-#include "zoom.h"
+#include "rt/qt/zoom.h"
 
 namespace rt::qt {
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,7 +43,8 @@ public:
     /// Queues the text the next InputBox returns; std::nullopt cancels it (empty text).
     void answer(std::optional<Text> text) { m_answers.push_back(std::move(text)); }
     /// Queues values for RandomNext. Once any are queued, running out of them is an error.
-    void random_values(std::initializer_list<float> values);
+    void random_values(std::initializer_list<float> values) { random_values(std::span<const float>(values)); }
+    void random_values(std::span<const float> values);
     /// Queues times of day. Without them every call returns a time one microsecond later.
     void times_of_day(std::initializer_list<double> seconds);
     /// After the queued times, every call returns this time: a clock that stands still.

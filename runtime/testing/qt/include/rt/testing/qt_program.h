@@ -7,8 +7,8 @@
 #include <functional>
 #include <string_view>
 
-#include "form_window.h"
-#include "qt_dialogs.h"
+#include "rt/qt/form_window.h"
+#include "rt/qt/qt_dialogs.h"
 #include "rt/program.h"
 #include "rt/testing/scripted_host.h"
 
