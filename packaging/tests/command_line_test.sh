@@ -5,6 +5,7 @@
 set -uo pipefail
 bin=$1
 version=$2
+programs_json=$3
 failures=0
 err_file=$(mktemp)
 trap 'rm -f "$err_file"' EXIT
@@ -25,7 +26,8 @@ cases='
 extra-argument|2|err|不接受参数“extra-argument”
 -platform|2|err|选项“-platform”缺少取值'
 
-for exe in "$bin"/teaching-programs $(grep -v '^#' "$(dirname "$0")/../../programs.tsv" | cut -f1 | sed "s|^|$bin/|"); do
+names=$(python3 -c 'import json, sys; print(*(p["name"] for p in json.load(open(sys.argv[1]))))' "$programs_json")
+for exe in "$bin"/teaching-programs $(printf "$bin/%s\n" $names); do
     name=$(basename "$exe")
     while IFS='|' read -r option status stream text; do
         [ -n "$option" ] || continue
@@ -40,10 +42,11 @@ for exe in "$bin"/teaching-programs $(grep -v '^#' "$(dirname "$0")/../../progra
     done <<<"$cases"
 done
 
-# The exact version line, and Qt's options passed on to Qt.
-[ "$("$bin/orvane" --version)" = "orvane（掷骰子猜大小）$version" ] || fail "orvane --version: $("$bin/orvane" --version)"
-out=$(RT_FIRST_FRAME_REPORT=quit timeout 20 "$bin/luvesk" -platform offscreen -style fusion 2>/dev/null)
-[[ $out == first-frame* ]] || fail "luvesk -platform offscreen -style fusion showed no window: $out"
+# The exact version line, and Qt's options passed on to Qt, of the first program in the list.
+read -r first title < <(python3 -c 'import json, sys; p = json.load(open(sys.argv[1]))[0]; print(p["name"], p["title_zh"])' "$programs_json")
+[ "$("$bin/$first" --version)" = "$first（$title）$version" ] || fail "$first --version: $("$bin/$first" --version)"
+out=$(RT_FIRST_FRAME_REPORT=quit timeout 20 "$bin/$first" -platform offscreen -style fusion 2>/dev/null)
+[[ $out == first-frame* ]] || fail "$first -platform offscreen -style fusion showed no window: $out"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "all executables: help, version and unknown options as expected"

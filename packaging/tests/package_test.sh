@@ -53,7 +53,10 @@ else
     echo "extracted (not root, or installed already)"
 fi
 
-programs=(teaching-programs $(grep -v '^#' "$source_dir/programs.tsv" | cut -f1))
+# The programs as the package lists them.
+list=$root/usr/share/teaching-programs/programs.json
+[ -f "$list" ] || fail "the package lacks its list of programs"
+programs=(teaching-programs $(python3 -c 'import json, sys; print(*(p["name"] for p in json.load(open(sys.argv[1]))))' "$list"))
 for program in "${programs[@]}"; do
     for file in /usr/bin/$program /usr/share/applications/$program.desktop \
                 /usr/share/icons/hicolor/scalable/apps/$program.svg /usr/share/icons/hicolor/48x48/apps/$program.png \
@@ -70,7 +73,7 @@ ls "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "the package lac
 if $installed; then
     apt-get purge -y -q teaching-programs >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get purge"; }
     installed=false
-    for left in /usr/bin/orvane /usr/share/doc/teaching-programs /usr/share/man/man1/teaching-programs.1.gz; do
+    for left in "/usr/bin/${programs[1]}" /usr/share/doc/teaching-programs /usr/share/man/man1/teaching-programs.1.gz; do
         [ ! -e "$left" ] || fail "purge left $left"
     done
     echo "purged"

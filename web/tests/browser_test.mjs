@@ -5,40 +5,33 @@
 // dice round, the dialogs' keys, a 390 px phone screen, and over the whole run no network
 // request and no console error.
 //
-//     node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS [SCREENSHOT_DIR]
+//     node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS PROGRAMS_JSON [SCREENSHOT_DIR]
 //
 // BROWSER=firefox runs the same cases in Firefox (firefox-esr, over WebDriver BiDi), which has
 // no DevTools protocol: there the accessibility tree, the input method and the tap are left out.
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 
-const [pagePath, outcomeTool, shotDir] = process.argv.slice(2);
-if (!outcomeTool) {
-    console.error("usage: node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS [SCREENSHOT_DIR]");
+const [pagePath, outcomeTool, programsJson, shotDir] = process.argv.slice(2);
+if (!programsJson) {
+    console.error("usage: node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS PROGRAMS_JSON [SCREENSHOT_DIR]");
     process.exit(2);
 }
 const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
 const FIREFOX = process.env.BROWSER === "firefox";
 
-// The programs in the order of programs.tsv, with the user's typical steps: type:BOX=TEXT,
-// compose:BOX=PREEDIT=TEXT (an input method shows PREEDIT, then commits TEXT), answer:TEXT (for
-// the next InputBox), cancel, click:BUTTON.
-const TYPICAL = {
-    orvane: ["answer:大", "click:Command2", "answer:15", "click:Command3", "click:Command4", "click:Command1"],
-    tilbry: ["click:Command1", "click:Command5"],
-    quennet: ["type:Text1=2018", "click:Command1", "type:Text1=2000000001", "click:Command1"],
-    brasky: ["click:Command4"],
-    mondrel: ["type:Text1=5", "click:Command1"],
-    sarnic: ["type:Text1=2024", "click:Command1", "compose:Text1=er ling=２０２５", "click:Command1"],
-    pellow: ["type:Text1=3", "click:Command1", "type:Text1=10", "click:Command1"],
-    grentam: ["type:Text1=12345678901234567890123456789", "type:Text2=98765432109876543210987654321", "click:Command1"],
-    luvesk: ["click:Command1"],
-    farrowd: ["click:Command1", "click:Command1", "click:Command1"],
-};
+// The programs in the order of programs.tsv, with each one's typical use (its folder's
+// typical_use.txt) in the step language: type:BOX=TEXT, compose:BOX=PREEDIT=TEXT (an input
+// method shows PREEDIT, then commits TEXT), answer:TEXT (for the next InputBox), cancel,
+// click:BUTTON. The page takes no scripted random values: random: steps are left out, for the
+// scripted host too, which then draws from the frozen clock as the page does.
+const PROGRAMS = JSON.parse(readFileSync(programsJson, "utf8"));
+const TYPICAL = Object.fromEntries(PROGRAMS.map((program) =>
+    [program.name, program.typical_use.filter((step) => !step.startsWith("random:"))]));
 const NAMES = Object.keys(TYPICAL);
 
 // The frozen clock of the comparison tab: 10:00:00.0005 on a fixed day, in UTC.
@@ -72,9 +65,7 @@ async function run(name, body) {
 }
 
 function scriptedOutcome(program, steps) {
-    // What an input method commits is what the scripted user types.
-    const typed = steps.map((step) => step.startsWith("compose:") ? step.replace(/^compose:([^=]*)=[^=]*=/, "type:$1=") : step);
-    return JSON.parse(execFileSync(process.execPath, [outcomeTool, program, FROZEN_TIME_OF_DAY, ...typed]).toString());
+    return JSON.parse(execFileSync(process.execPath, [outcomeTool, program, FROZEN_TIME_OF_DAY, ...steps]).toString());
 }
 
 // --- Driving the page ---------------------------------------------------------------------
@@ -438,16 +429,19 @@ try {
         await settle(page);
         await page.keyboard.press("Enter");
         await settle(page);
-        await open(page, "pellow");
+        // The widest window is wider than the phone even at half its size.
+        const width = (name) => scriptedOutcome(name, []).form.width;
+        const widest = NAMES.reduce((a, b) => (width(a) >= width(b) ? a : b));
+        await open(page, widest);
         const wide = await page.evaluate(() => ({
             zoom: Number(getComputedStyle(document.querySelector(".window")).zoom),
             scroll: document.scrollingElement.scrollWidth,
             viewport: document.querySelector("meta[name=viewport]").content,
         }));
-        check(wide.zoom === 0.5, `pellow zoom ${wide.zoom}`);
-        check(wide.scroll > 390, "pellow does not scroll sideways");
+        check(wide.zoom === 0.5, `${widest} zoom ${wide.zoom}`);
+        check(wide.scroll > 390, `${widest} does not scroll sideways`);
         check(!/user-scalable=no|maximum-scale/.test(wide.viewport), "pinch zoom is blocked");
-        await shot(page, "narrow-pellow");
+        await shot(page, `narrow-${widest}`);
         await page.setViewport({ width: 1280, height: 800 });
     });
 } finally {

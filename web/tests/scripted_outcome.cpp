@@ -4,16 +4,19 @@
 // state, the printed text and the dialogs opened. The browser tests compare the page with it.
 //
 //     scripted_outcome NAME TIME STEP...
-// TIME is the time of day every Randomize is given; a STEP is type:TEXTBOX=TEXT, answer:TEXT
-// (the next InputBox's answer), cancel (the next InputBox cancelled) or click:BUTTON.
+// TIME is the time of day every Randomize is given; a STEP is one of the step language of
+// rt/testing/steps.h (type:BOX=TEXT, compose:BOX=SHOWN=TEXT, answer:TEXT, cancel, click:BUTTON).
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "all_programs.h"
 #include "rt/web/description_json.h"
 #include "rt/testing/scripted_program.h"
+#include "rt/testing/steps.h"
 
 namespace {
 
@@ -37,21 +40,14 @@ int main(int argc, char** argv) {
     rt::testing::ScriptedProgram program(module.description(), module.make_module);
     program.host().stop_clock_at(std::strtod(argv[2], nullptr));
 
-    for (int i = 3; i < argc; ++i) {
-        const std::string_view step = argv[i];
-        if (step.starts_with("type:")) {
-            const auto equals = step.find('=');
-            program.type(step.substr(5, equals - 5), std::string(step.substr(equals + 1)));
-        } else if (step.starts_with("answer:")) {
-            program.answer(std::string(step.substr(7)));
-        } else if (step == "cancel") {
-            program.cancel();
-        } else if (step.starts_with("click:")) {
-            program.click(step.substr(6));
-        } else {
-            std::fprintf(stderr, "unknown step %s\n", argv[i]);
-            return 2;
-        }
+    // The steps as the page performed them: what an input method commits is typed.
+    std::vector<rt::testing::Step> steps;
+    try {
+        for (int i = 3; i < argc; ++i) steps.push_back(rt::testing::parse_step(argv[i]));
+        rt::testing::perform(program, steps);
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
     }
 
     std::string out = "{\"form\":" + rt::web::form_json(program.form()) + ",\"controls\":{";

@@ -8,8 +8,6 @@
 
 namespace rt::testing {
 
-namespace {
-
 Step parse_step(std::string_view line) {
     auto after = [&](std::string_view prefix) { return std::string(line.substr(prefix.size())); };
     if (line.starts_with("type:") || line.starts_with("compose:")) {
@@ -37,8 +35,6 @@ Step parse_step(std::string_view line) {
     }
     throw std::invalid_argument("unknown step " + std::string(line));
 }
-
-}  // namespace
 
 std::vector<Step> parse_steps(std::string_view text) {
     std::vector<Step> steps;

@@ -33,7 +33,10 @@ struct Step {
     std::vector<float> values;  ///< the random values
 };
 
-/// The steps of a text in the step language; std::invalid_argument names a line it cannot read.
+/// One step; std::invalid_argument when it is none. Its text may hold any character.
+Step parse_step(std::string_view step);
+/// The steps of a text in the step language, one a line; std::invalid_argument names a line it
+/// cannot read.
 std::vector<Step> parse_steps(std::string_view text);
 
 /// Performs the steps on a program run by the scripted host, standing in for a browser: what an
