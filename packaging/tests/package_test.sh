@@ -3,7 +3,8 @@
 # Builds the Debian package the conventional way in a copy of the tracked files (no build
 # folder, no node_modules), checks the source and binary packages with lintian, installs the
 # .deb with apt-get when run as root (otherwise extracts it), starts every program on Qt's
-# offscreen platform, and purges the package again.
+# offscreen platform, checks that each names the package's version, and purges the package
+# again.
 set -euo pipefail
 source_dir=$1
 work=$(mktemp -d)
@@ -53,6 +54,8 @@ else
     echo "extracted (not root, or installed already)"
 fi
 
+# Every program names the package's version, which it was built with.
+version=$(dpkg-deb -f "$deb" Version)
 programs=(teaching-programs $(grep -v '^#' "$source_dir/programs.tsv" | cut -f1))
 for program in "${programs[@]}"; do
     for file in /usr/bin/$program /usr/share/applications/$program.desktop \
@@ -63,6 +66,7 @@ for program in "${programs[@]}"; do
     out=$(cd "$work" && QT_QPA_PLATFORM=offscreen RT_FIRST_FRAME_REPORT=quit timeout 30 "$root/usr/bin/$program" 2>/dev/null) ||
         fail "$program from the package failed"
     [[ $out == first-frame* ]] || fail "$program from the package showed no window: $out"
+    [[ $("$root/usr/bin/$program" --version) == *"）$version" ]] || fail "$program --version does not name $version"
     echo "$program: ${out#first-frame * * * }"
 done
 ls "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "the package lacks its metainfo"
