@@ -10,7 +10,7 @@ source_dir=$1
 work=$(mktemp -d)
 installed=false
 cleanup() {
-    if $installed; then apt-get purge -y -q teaching-programs >/dev/null || true; fi
+    if $installed; then apt-get purge -y -q -o DPkg::Lock::Timeout=300 teaching-programs >/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -72,7 +72,7 @@ done
 ls "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "the package lacks its metainfo"
 
 if $installed; then
-    apt-get purge -y -q teaching-programs >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get purge"; }
+    apt-get purge -y -q -o DPkg::Lock::Timeout=300 teaching-programs >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get purge"; }
     installed=false
     for left in /usr/bin/orvane /usr/share/doc/teaching-programs /usr/share/man/man1/teaching-programs.1.gz; do
         [ ! -e "$left" ] || fail "purge left $left"
