@@ -3,13 +3,14 @@
 # Builds the Debian package the conventional way in a copy of the tracked files (no build
 # folder, no node_modules), checks the source and binary packages with lintian, installs the
 # .deb with apt-get when run as root (otherwise extracts it), starts every program on Qt's
-# offscreen platform, and purges the package again.
+# offscreen platform, checks that each names the package's version, and purges the package
+# again.
 set -euo pipefail
 source_dir=$1
 work=$(mktemp -d)
 installed=false
 cleanup() {
-    if $installed; then apt-get purge -y -q teaching-programs >/dev/null || true; fi
+    if $installed; then apt-get purge -y -q -o DPkg::Lock::Timeout=300 teaching-programs >/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -57,6 +58,8 @@ fi
 list=$root/usr/share/teaching-programs/programs.json
 [ -f "$list" ] || fail "the package lacks its list of programs"
 programs=(teaching-programs $(python3 -c 'import json, sys; print(*(p["name"] for p in json.load(open(sys.argv[1]))))' "$list"))
+# Every program names the package's version, which it was built with.
+version=$(dpkg-deb -f "$deb" Version)
 for program in "${programs[@]}"; do
     for file in /usr/bin/$program /usr/share/applications/$program.desktop \
                 /usr/share/icons/hicolor/scalable/apps/$program.svg /usr/share/icons/hicolor/48x48/apps/$program.png \
@@ -66,12 +69,13 @@ for program in "${programs[@]}"; do
     out=$(cd "$work" && QT_QPA_PLATFORM=offscreen RT_FIRST_FRAME_REPORT=quit timeout 30 "$root/usr/bin/$program" 2>/dev/null) ||
         fail "$program from the package failed"
     [[ $out == first-frame* ]] || fail "$program from the package showed no window: $out"
+    [[ $("$root/usr/bin/$program" --version) == *"）$version" ]] || fail "$program --version does not name $version"
     echo "$program: ${out#first-frame * * * }"
 done
 ls "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "the package lacks its metainfo"
 
 if $installed; then
-    apt-get purge -y -q teaching-programs >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get purge"; }
+    apt-get purge -y -q -o DPkg::Lock::Timeout=300 teaching-programs >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get purge"; }
     installed=false
     for left in "/usr/bin/${programs[1]}" /usr/share/doc/teaching-programs /usr/share/man/man1/teaching-programs.1.gz; do
         [ ! -e "$left" ] || fail "purge left $left"
