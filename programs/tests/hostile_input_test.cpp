@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Every text box and every InputBox of every program receives each text of one hostile list,
-// then every button is clicked. Each click must finish quickly, show only the program's own
-// messages or the runtime's error reports, and take nothing away from the window (the rules of
-// window_rules.cpp say precisely what each program may change).
+// then every button is clicked. Each click must stay within a bound on its processor time, show
+// only the program's own messages or the runtime's error reports, and take nothing away from
+// the window (the rules of window_rules.cpp say precisely what each program may change).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,14 +21,14 @@ namespace programs::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using Duration = std::chrono::steady_clock::duration;
+using Duration = std::chrono::nanoseconds;
 
-/// No click may take longer, in either build. The slowest clicks of the sweep, the dice game
-/// reading a megabyte of digits as a bet, take some 20 ms, up to about 130 ms under the
-/// sanitizers on a busy machine.
-constexpr Duration kClickBound = 1s;
-/// A click still running after this is taken for a hang and ends the run.
-constexpr std::chrono::seconds kHangLimit{60};
+/// No click may use more processor time, in either build. The bound is on the processor time of
+/// the thread that ran the click, not on the wall clock, so other processes on a busy machine do
+/// not count against it. The slowest clicks, the dice game reading a megabyte of digits as a
+/// bet, use some 25 ms, and 170 ms under the sanitizers (measured with the machine loaded to 17
+/// on 2 cores; the monkey run's slowest click there, 200 ms): the bound is ten times that.
+constexpr Duration kClickBound = 2s;
 
 void add(Faults& faults, Faults more) { faults.insert(faults.end(), more.begin(), more.end()); }
 
@@ -82,7 +82,7 @@ const Scene& scene_for(std::string_view program) {
     throw std::out_of_range("no scene for " + std::string(program));
 }
 
-/// The slowest click seen, for the log.
+/// The click that used the most processor time, for the log.
 struct Slowest {
     Duration took{};
     std::string what;
@@ -90,7 +90,7 @@ struct Slowest {
         if (d > took) took = d, what = std::move(description);
     }
     void print(std::string_view suite) const {
-        std::printf("%s: slowest click %.2f ms (%s)\n", std::string(suite).c_str(),
+        std::printf("%s: slowest click %.2f ms of processor time (%s)\n", std::string(suite).c_str(),
                     std::chrono::duration<double, std::milli>(took).count(), what.c_str());
     }
 };
@@ -125,7 +125,7 @@ TEST_P(HostileInputSweep, EveryTextInEveryBoxThenEveryButton) {
             for (const std::string& button : p.controls_of(rt::ControlKind::CommandButton)) {
                 add(faults, p.click(button, hostile.text, hostile.name));
                 slowest.note(p.last_click(), button + " after " + hostile.name);
-                EXPECT_LT(p.last_click(), kClickBound) << button << " took too long";
+                EXPECT_LT(p.last_click(), kClickBound) << button << " used too much processor time";
             }
             report(faults);
         }
@@ -154,7 +154,8 @@ TEST(HostileInputSweepDiceGame, EveryPhaseTakesEveryHostileAnswer) {
             for (const char* button : buttons) {
                 add(faults, p.click(button, hostile.text, hostile.name + " in the " + phase));
                 slowest.note(p.last_click(), std::string(button) + " in the " + phase + " after " + hostile.name);
-                EXPECT_LT(p.last_click(), kClickBound) << button << " in the " << phase;
+                EXPECT_LT(p.last_click(), kClickBound)
+                    << button << " in the " << phase << " used too much processor time";
             }
         };
         // A sound click; the answer goes to the InputBox, if the button opens one.
