@@ -46,7 +46,7 @@ root=$work/root
 if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${db:Status-Status}' teaching-programs 2>/dev/null | grep -qx installed; then
     installed=true
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-        -o DPkg::Lock::Timeout=300 "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "apt-get install"; }
+        -o DPkg::Lock::Timeout=1800 "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "apt-get install"; }
     root=
     echo "installed with apt-get"
 else
@@ -66,7 +66,8 @@ for program in "${programs[@]}"; do
                 /usr/share/man/man1/$program.1.gz; do
         [ -e "$root$file" ] || fail "the package lacks $file"
     done
-    out=$(cd "$work" && QT_QPA_PLATFORM=offscreen RT_FIRST_FRAME_REPORT=quit timeout 30 "$root/usr/bin/$program" 2>/dev/null) ||
+    # A hang bound: the first frame comes within a second alone, a few on a busy machine.
+    out=$(cd "$work" && QT_QPA_PLATFORM=offscreen RT_FIRST_FRAME_REPORT=quit timeout 120 "$root/usr/bin/$program" 2>/dev/null) ||
         fail "$program from the package failed"
     [[ $out == first-frame* ]] || fail "$program from the package showed no window: $out"
     [[ $("$root/usr/bin/$program" --version) == *"）$version" ]] || fail "$program --version does not name $version"

@@ -37,8 +37,8 @@ public:
     const Tally& tally() const { return m_tally; }
     /// True when the last click opened an InputBox.
     bool last_click_asked() const { return m_last_asked; }
-    /// How long the last click took.
-    std::chrono::steady_clock::duration last_click() const { return m_last_click; }
+    /// The processor time the last click used (see Watchdog::time).
+    std::chrono::nanoseconds last_click() const { return m_last_click; }
     /// The buttons and the text boxes, in tab order.
     std::vector<std::string> controls_of(rt::ControlKind kind);
 
@@ -47,7 +47,7 @@ private:
     Watchdog& m_watchdog;
     rt::testing::ScriptedProgram m_program;
     WindowState m_state;
-    std::chrono::steady_clock::duration m_last_click{};
+    std::chrono::nanoseconds m_last_click{};
     Tally m_tally;
     bool m_last_asked = false;
 };

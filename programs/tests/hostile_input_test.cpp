@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Every text box and every InputBox of every program receives each text of one hostile list,
-// then every button is clicked. Each click must finish quickly, show only the program's own
-// messages or the runtime's error reports, and take nothing away from the window (the rules of
-// each program's tests/rules.cpp say precisely what it may change).
+// then every button is clicked. Each click must stay within a bound on its processor time, show
+// only the program's own messages or the runtime's error reports, and take nothing away from
+// the window (each program's tests/rules.cpp says precisely what it may change).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,7 +46,7 @@ TEST_P(HostileInputSweep, EveryTextInEveryBoxThenEveryButton) {
             for (const std::string& button : p.controls_of(rt::ControlKind::CommandButton)) {
                 add(faults, p.click(button, hostile.text, hostile.name));
                 slowest.note(p.last_click(), button + " after " + hostile.name);
-                EXPECT_LT(p.last_click(), kClickBound) << button << " took too long";
+                EXPECT_LT(p.last_click(), kClickBound) << button << " used too much processor time";
             }
             report(faults);
         }

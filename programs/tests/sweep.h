@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What the hostile-input sweeps share: the bounds every click is held to, the slowest click
+// What the hostile-input sweeps share: the bound every click is held to, the slowest click
 // for the log, and the report of a run's faults.
 
 #include <gtest/gtest.h>
@@ -16,16 +16,16 @@
 namespace programs::testing {
 
 using namespace std::chrono_literals;
-using Duration = std::chrono::steady_clock::duration;
+using Duration = std::chrono::nanoseconds;
 
-/// No click may take longer, in either build. The slowest clicks of the sweep, the dice game
-/// reading a megabyte of digits as a bet, take some 20 ms, up to about 130 ms under the
-/// sanitizers on a busy machine.
-constexpr Duration kClickBound = 1s;
-/// A click still running after this is taken for a hang and ends the run.
-constexpr std::chrono::seconds kHangLimit{60};
+/// No click may use more processor time, in either build. The bound is on the processor time of
+/// the thread that ran the click, not on the wall clock, so other processes on a busy machine do
+/// not count against it. The slowest clicks, the dice game reading a megabyte of digits as a
+/// bet, use some 25 ms, and 170 ms under the sanitizers (measured with the machine loaded to 17
+/// on 2 cores; the monkey run's slowest click there, 200 ms): the bound is ten times that.
+constexpr Duration kClickBound = 2s;
 
-/// The slowest click seen, for the log.
+/// The click that used the most processor time, for the log.
 struct Slowest {
     Duration took{};
     std::string what;
@@ -33,7 +33,7 @@ struct Slowest {
         if (d > took) took = d, what = std::move(description);
     }
     void print(std::string_view suite) const {
-        std::printf("%s: slowest click %.2f ms (%s)\n", std::string(suite).c_str(),
+        std::printf("%s: slowest click %.2f ms of processor time (%s)\n", std::string(suite).c_str(),
                     std::chrono::duration<double, std::milli>(took).count(), what.c_str());
     }
 };

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "watchdog.h"
 
+#include <time.h>
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace programs::testing {
+
+std::chrono::nanoseconds thread_cpu_time() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
 
 Watchdog::Watchdog(std::chrono::seconds limit) : m_limit(limit), m_thread([this] { watch(); }) {}
 

@@ -10,7 +10,7 @@
 // BROWSER=firefox runs the same cases in Firefox (firefox-esr, over WebDriver BiDi), which has
 // no DevTools protocol: there the accessibility tree, the input method and the tap are left out.
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
@@ -37,6 +37,11 @@ const NAMES = Object.keys(TYPICAL);
 // The frozen clock of the comparison tab: 10:00:00.0005 on a fixed day, in UTC.
 const FROZEN_MS = Date.UTC(2026, 0, 5, 10, 0, 0) + 0.5;
 const FROZEN_TIME_OF_DAY = String((FROZEN_MS - Date.UTC(2026, 0, 5)) / 1000);
+
+// The limit of every wait, the browser's start and each page's load. A wait ends as soon as the
+// page gets where it is going (milliseconds; seconds on a busy machine or in Firefox), so only a
+// page that never gets there runs one out, however slow the machine.
+const WAIT_LIMIT_MS = 120_000;
 
 const failures = [];
 const consoleProblems = [];
@@ -71,6 +76,7 @@ function scriptedOutcome(program, steps) {
 // --- Driving the page ---------------------------------------------------------------------
 
 async function watch(page) {
+    page.setDefaultTimeout(WAIT_LIMIT_MS);  // its waits, and its loads too
     page.on("console", (message) => {
         if (message.type() === "error" || message.type() === "warn") consoleProblems.push(message.text());
     });
@@ -82,14 +88,13 @@ async function watch(page) {
 
 async function open(page, hash) {
     await page.goto(`${pageUrl}#${hash}`);
-    await page.waitForSelector(hash ? ".window[data-ready]" : "#launcher[data-ready]", { timeout: 10000 });
+    await page.waitForSelector(hash ? ".window[data-ready]" : "#launcher[data-ready]");
 }
 
 /** Waits until the running handler has finished or waits in a dialog; returns the dialog's kind. */
 async function settle(page) {
     await page.waitForFunction(
-        () => document.querySelector("dialog.box[open]") !== null || document.querySelector(".window[aria-busy]") === null,
-        { timeout: 10000 });
+        () => document.querySelector("dialog.box[open]") !== null || document.querySelector(".window[aria-busy]") === null);
     return page.evaluate(() => {
         const box = document.querySelector("dialog.box[open]");
         if (box === null) return null;
@@ -179,21 +184,31 @@ async function shot(page, name) {
 
 // --- The run --------------------------------------------------------------------------------
 
+// A browser that is not installed fails the run, saying so: it must not pass unseen.
+const executable = FIREFOX ? process.env.FIREFOX ?? "/usr/bin/firefox-esr" : process.env.CHROMIUM ?? "/usr/bin/chromium";
+if (!existsSync(executable)) {
+    console.log(`FAIL the browser ${executable} is not installed (scripts/ensure-packages installs it)`);
+    process.exit(1);
+}
 const profile = mkdtempSync(path.join(tmpdir(), "teaching-programs-chromium-"));
 // A language whose numbers use a decimal comma: the page must not depend on the locale.
 const environment = { ...process.env, TZ: "UTC", LANG: "de_DE.UTF-8" };
 const browser = FIREFOX ? await puppeteer.launch({
     browser: "firefox",
-    executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
+    executablePath: executable,
     headless: true,
     userDataDir: profile,
     env: environment,
+    timeout: WAIT_LIMIT_MS,
+    protocolTimeout: 2 * WAIT_LIMIT_MS,
     extraPrefsFirefox: { "intl.accept_languages": "de-DE", "intl.locale.requested": "de-DE" },
 }) : await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    executablePath: executable,
     headless: true,
     userDataDir: profile,
     env: environment,
+    timeout: WAIT_LIMIT_MS,
+    protocolTimeout: 2 * WAIT_LIMIT_MS,
     args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
            "--disable-component-update", "--disable-sync", "--lang=de-DE"],
 });

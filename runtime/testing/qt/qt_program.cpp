@@ -13,6 +13,15 @@
 
 namespace rt::testing {
 
+namespace {
+
+/// How long a wait for the window system may last. Each wait ends as soon as the window is
+/// active or the entry has focus, a turn or two of the event loop; only one that never gets
+/// there lets it run out, however busy the machine.
+constexpr int kWaitLimitMs = 30'000;
+
+}  // namespace
+
 QtProgram::QtProgram(const FormDescription& description, const ModuleFactory& make_module)
     : m_program(description, m_services, make_module), m_window(m_program) {
     m_dialogs.set_parent(&m_window);
@@ -74,13 +83,13 @@ QStringList dialog_texts(QWidget* dialog) {
 bool activate(QWidget& window) {
     window.show();
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    return QTest::qWaitForWindowActive(&window, kWaitLimitMs);
 }
 
 void press_key(int key, Qt::KeyboardModifiers modifiers) {
     // A window that was just asked to take the keyboard gets it on the next turn of the loop.
-    // When none does within a second, the assertion below reports it.
-    static_cast<void>(QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 1000));
+    // When none ever does, the assertion below reports it.
+    static_cast<void>(QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, kWaitLimitMs));
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
     ASSERT_NE(target, nullptr) << "no window has the keyboard";
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
@@ -90,7 +99,7 @@ std::function<void(QWidget*)> type_and_press_enter(const QString& text) {
     return [text](QWidget* dialog) {
         auto* entry = dialog->findChild<QLineEdit*>();
         ASSERT_NE(entry, nullptr) << "the dialog has no entry";
-        if (!QTest::qWaitFor([entry] { return entry->hasFocus(); }, 2000)) {
+        if (!QTest::qWaitFor([entry] { return entry->hasFocus(); }, kWaitLimitMs)) {
             ADD_FAILURE() << "the entry has no focus";
             dialog->close();
             return;
