@@ -5,11 +5,18 @@
 //
 //     scripted_outcome NAME TIME STEP...
 // TIME is the time of day every Randomize is given; a STEP is type:TEXTBOX=TEXT, answer:TEXT
-// (the next InputBox's answer), cancel (the next InputBox cancelled) or click:BUTTON.
+// (the next InputBox's answer), cancel (the next InputBox cancelled) or click:BUTTON. A STEP
+// of "-" reads the steps from standard input instead, one a line in hex, so that a text may
+// hold any byte (a NUL, a line break) and any length.
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "all_programs.h"
 #include "description_json.h"
@@ -26,6 +33,32 @@ std::string dialogs_json(const std::vector<rt::testing::ShownDialog>& dialogs) {
     return out + "]";
 }
 
+// Standard input, read by node itself: the loader's own reading gets nothing from a pipe.
+// clang-format off
+EM_JS(int, standard_input_size, (), {
+    Module.standardInput = require("fs").readFileSync(0, "latin1");
+    return Module.standardInput.length;
+});
+EM_JS(void, standard_input_copy, (char* out), {
+    for (let i = 0; i < Module.standardInput.length; ++i) HEAPU8[out + i] = Module.standardInput.charCodeAt(i);
+});
+// clang-format on
+
+/// The steps of standard input, each a line of the hex digits of its bytes.
+std::vector<std::string> steps_from_input() {
+    std::string input(static_cast<std::size_t>(standard_input_size()), '\0');
+    standard_input_copy(input.data());
+    std::istringstream lines(input);
+    std::vector<std::string> steps;
+    for (std::string line; std::getline(lines, line);) {
+        std::string step;
+        for (std::size_t i = 0; i + 1 < line.size(); i += 2)
+            step += static_cast<char>(std::stoi(line.substr(i, 2), nullptr, 16));
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,8 +70,10 @@ int main(int argc, char** argv) {
     rt::testing::ScriptedProgram program(module.window(), module.make_module);
     program.host().stop_clock_at(std::strtod(argv[2], nullptr));
 
-    for (int i = 3; i < argc; ++i) {
-        const std::string_view step = argv[i];
+    std::vector<std::string> steps(argv + 3, argv + argc);
+    if (steps.size() == 1 && steps[0] == "-") steps = steps_from_input();
+    for (const std::string& text : steps) {
+        const std::string_view step = text;
         if (step.starts_with("type:")) {
             const auto equals = step.find('=');
             program.type(step.substr(5, equals - 5), std::string(step.substr(equals + 1)));
@@ -49,7 +84,7 @@ int main(int argc, char** argv) {
         } else if (step.starts_with("click:")) {
             program.click(step.substr(6));
         } else {
-            std::fprintf(stderr, "unknown step %s\n", argv[i]);
+            std::fprintf(stderr, "unknown step %s\n", text.c_str());
             return 2;
         }
     }
