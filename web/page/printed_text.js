@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The text a program prints on its window: one element with the log role, under the controls,
-// covering the whole client area. Text arrives as what was added since the last change, so a
-// screen reader announces only the new lines; the element's name is always the whole text.
+// covering the whole client area. Text arrives as what was added since the last change and is
+// appended as it is, so a screen reader announces only the new lines and a line costs the same
+// however much was printed before.
 
 class PrintedText {
     /** @param {HTMLElement} client  the window's client area */
@@ -9,9 +10,6 @@ class PrintedText {
         this.element = document.createElement("div");
         this.element.className = "printed";
         this.element.setAttribute("role", "log");
-        this.element.setAttribute("aria-label", "");
-        /** @type {string} */
-        this.text = "";
         client.prepend(this.element);
     }
 
@@ -20,14 +18,7 @@ class PrintedText {
      * @param {string} appended   text added at the end (line breaks end lines)
      */
     update(cleared, appended) {
-        if (cleared) {
-            this.text = "";
-            this.element.replaceChildren();
-        }
-        if (appended !== "") {
-            this.text += appended;
-            this.element.append(appended);
-        }
-        this.element.setAttribute("aria-label", this.text);
+        if (cleared) this.element.replaceChildren();
+        if (appended !== "") this.element.append(appended);
     }
 }
