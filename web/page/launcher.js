@@ -106,7 +106,12 @@ class Page {
 
     /** The program the address names, or null for the launcher. */
     addressedProgram() {
-        const name = decodeURIComponent(location.hash.slice(1));
+        let name = location.hash.slice(1);
+        try {
+            name = decodeURIComponent(name);
+        } catch {
+            return null;  // a malformed escape (#%E0) names no program
+        }
         return PROGRAMS.find((program) => program.name === name) ?? null;
     }
 

@@ -529,6 +529,14 @@ try {
         await page.waitForSelector("#launcher:not([hidden])");
     });
 
+    await run("MalformedAddressShowsTheLauncher", async () => {
+        const fresh = await browser.newPage();
+        await watch(fresh);
+        await fresh.goto(`${pageUrl}#%E0`);
+        await fresh.waitForSelector("#launcher[data-ready]", { visible: true, timeout: 10000 });
+        await fresh.close();
+    });
+
     // A tab that sees the module's memory and counts what crosses into the page: every text the module
     // sends is decoded from its bytes, and every change the page then makes to its document.
     const probe = await browser.newPage();
