@@ -9,6 +9,7 @@
  * @typedef {{ccall: (name: string, returns: string | null, types: string[], args: unknown[],
  *            options?: {async: boolean}) => unknown, HEAPU8: Uint8Array,
  *            _malloc: (size: number) => number, _free: (pointer: number) => void}} HostModule
+ * (emscripten keeps HEAPU8 on the module, renewed when its memory grows).
  */
 
 /** The emscripten loader, placed before this script. */
@@ -143,11 +144,8 @@ class ProgramHost {
         this.guarded(() => {
             const copy = module._malloc(bytes.length + 1);
             module.HEAPU8.set(bytes, copy);
-            try {
-                module.ccall("web_typed", null, ["string", "number", "number"], [name, copy, bytes.length]);
-            } finally {
-                module._free(copy);
-            }
+            module.ccall("web_typed", null, ["string", "number", "number"], [name, copy, bytes.length]);
+            module._free(copy);
         });
     }
 
