@@ -107,7 +107,7 @@ class ProgramWindow {
             input.spellcheck = false;
             if (d.maxLength > 0) input.maxLength = d.maxLength;
             input.addEventListener("input", () => {
-                keepWithin(input, d.maxLength);
+                if (d.maxLength > 0) keepWithin(input, d.maxLength);
                 this.callbacks.typed(d.name, input.value);
             });
             element = input;
