@@ -10,10 +10,7 @@ void FormModule::MsgBox(const Text& prompt, MsgBoxStyle style, const Text& title
     m_services.dialogs.MsgBox(prompt, style, title);
 }
 
-// The dialog's entry holds as much as a text box: a longer paste keeps its start, on every host.
-Text FormModule::InputBox(const Text& prompt, const Text& title) {
-    return Mid(m_services.dialogs.InputBox(prompt, title), 1, kTextBoxLimit);
-}
+Text FormModule::InputBox(const Text& prompt, const Text& title) { return m_services.dialogs.InputBox(prompt, title); }
 
 void FormModule::Randomize(Float64 seed) { m_services.random.Randomize(seed); }
 Float32 FormModule::RandomNext() { return m_services.random.RandomNext(); }
