@@ -5,7 +5,7 @@
 //
 //     scripted_outcome NAME TIME STEP...
 // TIME is the time of day every Randomize is given; a STEP is type:TEXTBOX=TEXT, answer:TEXT
-// (the next InputBox's answer), cancel (the next InputBox cancelled) or click:BUTTON. A STEP
+// (typed or pasted into the next InputBox), cancel (the next InputBox cancelled) or click:BUTTON. A STEP
 // of "-" reads the steps from standard input instead, one a line in hex, so that a text may
 // hold any byte (a NUL, a line break) and any length.
 #include <emscripten/em_js.h>
@@ -20,6 +20,8 @@
 
 #include "all_programs.h"
 #include "description_json.h"
+#include "rt/form.h"
+#include "rt/text.h"
 #include "rt/testing/scripted_program.h"
 
 namespace {
@@ -78,7 +80,8 @@ int main(int argc, char** argv) {
             const auto equals = step.find('=');
             program.type(step.substr(5, equals - 5), std::string(step.substr(equals + 1)));
         } else if (step.starts_with("answer:")) {
-            program.answer(std::string(step.substr(7)));
+            // The desktop's input dialog keeps what its entry holds: 32,767 characters.
+            program.answer(rt::Mid(step.substr(7), 1, rt::kTextBoxLimit));
         } else if (step == "cancel") {
             program.cancel();
         } else if (step.starts_with("click:")) {
