@@ -2,8 +2,10 @@
 // Browser tests of teaching-programs.html in headless Chromium, opened from file://, in one
 // browser session: the launcher, one typical click per program compared with the scripted host,
 // a whole dice game, a runtime error, the accessibility tree of every window, a keyboard-only
-// dice round, the dialogs' keys, a 390 px phone screen, and over the whole run no network
-// request and no console error.
+// dice round, the dialogs' keys, hostile texts (NULs, past 32,767 characters), a held Enter,
+// closing and Back during a dialog, a malformed address, what crosses into the page per click,
+// a module broken from outside and started again, a 390 px phone screen, and over the whole
+// run no network request and no console error.
 //
 //     node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS [SCREENSHOT_DIR]
 //
