@@ -3,8 +3,9 @@
 // window of #orvane, and the launcher, carries data-ready (drawn with the web font, clicks
 // delivered), against a static page of the same window (no script, the same font inlined)
 // generated here from the live page, which reaches its first frame with the font; and the
-// time a Click handler takes in the page (the 100 primes). Fresh pages, measured interleaved,
-// medians of ROUNDS, in headless Chromium from file://.
+// time a Click handler takes in the page (the 100 primes), and whether it stays the same after
+// a thousand clicks have printed 100,000 primes. Fresh pages, measured interleaved, medians of
+// ROUNDS, in headless Chromium from file://.
 //
 //     bench/run --web [ROUNDS]     (builds the page, then runs node bench/web_bench.mjs PAGE ROUNDS)
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -92,6 +93,39 @@ async function clickHandlerMs(browser) {
     return median(times);
 }
 
+/**
+ * The 100 primes clicked 1000 times in one window: the medians of clicks 10-20 and 990-1000,
+ * from the click to its end in the page, and until the page is laid out again with the new
+ * lines (forced at once rather than waited for, which would add the wait for the next frame).
+ */
+async function clickCostAfterMuchPrinted(browser) {
+    const page = await browser.newPage();
+    await page.goto(`${pageUrl}#luvesk`);
+    await page.waitForSelector(".window[data-ready]");
+    const times = await page.evaluate(async () => {
+        const button = document.querySelector('[data-control="Command1"]');
+        const handler = [];
+        const laidOut = [];
+        for (let i = 0; i < 1000; ++i) {
+            const start = performance.now();
+            button.click();
+            handler.push(performance.now() - start);
+            void document.documentElement.offsetHeight;
+            laidOut.push(performance.now() - start);
+            await new Promise((resolve) => requestAnimationFrame(resolve));
+        }
+        return { handler, laidOut };
+    });
+    await page.close();
+    const early = (values) => median(values.slice(9, 20));
+    const late = (values) => median(values.slice(989, 1000));
+    for (const [name, values] of Object.entries(times)) {
+        console.log(`luvesk, ${name === "handler" ? "click to its end" : "click until laid out"}: ` +
+                    `clicks 10-20 ${early(values).toFixed(2)} ms, clicks 990-1000 ${late(values).toFixed(2)} ms ` +
+                    `(medians): ${(late(values) / early(values)).toFixed(2)}x`);
+    }
+}
+
 const work = mkdtempSync(path.join(tmpdir(), "web-bench-"));
 const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
@@ -129,6 +163,7 @@ try {
                     `(medians of ${rounds}): ${(page / floor).toFixed(2)}x`);
     }
     console.log(`Click handler, 100 primes printed: ${(await clickHandlerMs(browser)).toFixed(2)} ms (median of ${rounds})`);
+    await clickCostAfterMuchPrinted(browser);
 } finally {
     await browser.close();
     rmSync(work, { recursive: true, force: true });

@@ -6,6 +6,7 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -16,24 +17,29 @@
 
 namespace {
 
+// Every text crosses as its bytes and their count, NULs included, never as a NUL-ended string
+// (a NUL the user typed must not cut the text short). The page's side receives views of the
+// module's memory, valid only during the call, and decodes them (web/page/host.js).
 // clang-format off
-EM_JS(void, js_show_window, (const char* form_json), {
-    Module.host.showWindow(JSON.parse(UTF8ToString(form_json)));
+EM_JS(void, js_show_window, (const char* form_json, std::size_t length), {
+    Module.host.showWindow(HEAPU8.subarray(form_json, form_json + length));
 });
-EM_JS(void, js_control_changed, (const char* name, const char* state_json), {
-    Module.host.controlChanged(UTF8ToString(name), JSON.parse(UTF8ToString(state_json)));
+EM_JS(void, js_control_changed, (const char* name, std::size_t name_length, const char* state_json, std::size_t length), {
+    Module.host.controlChanged(HEAPU8.subarray(name, name + name_length), HEAPU8.subarray(state_json, state_json + length));
 });
-EM_JS(void, js_printed, (int cleared, const char* appended), {
-    Module.host.printed(cleared !== 0, UTF8ToString(appended));
+EM_JS(void, js_printed, (int cleared, const char* appended, std::size_t length), {
+    Module.host.printed(cleared !== 0, HEAPU8.subarray(appended, appended + length));
 });
-EM_ASYNC_JS(void, js_message_box, (const char* prompt, int style, const char* title), {
-    await Module.host.messageBox(UTF8ToString(prompt), style, UTF8ToString(title));
+EM_ASYNC_JS(void, js_message_box, (const char* prompt, std::size_t prompt_length, int style, const char* title, std::size_t title_length), {
+    await Module.host.messageBox(HEAPU8.subarray(prompt, prompt + prompt_length), style, HEAPU8.subarray(title, title + title_length));
 });
-EM_ASYNC_JS(char*, js_input_box, (const char* prompt, const char* title), {
-    const text = await Module.host.inputBox(UTF8ToString(prompt), UTF8ToString(title));
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
+// The answer comes back as its UTF-8 bytes, copied into memory the caller frees; its length is
+// written to *length.
+EM_ASYNC_JS(char*, js_input_box, (const char* prompt, std::size_t prompt_length, const char* title, std::size_t title_length, std::size_t* length), {
+    const answer = await Module.host.inputBox(HEAPU8.subarray(prompt, prompt + prompt_length), HEAPU8.subarray(title, title + title_length));
+    const copy = _malloc(answer.length + 1);
+    HEAPU8.set(answer, copy);
+    HEAPU32[length >> 2] = answer.length;
     return copy;
 });
 // Seconds since local midnight from the page's high-resolution clock: Date alone gives whole
@@ -47,17 +53,21 @@ EM_JS(double, js_time_of_day, (), {
 
 class JsPage final : public rt::web::Page {
 public:
-    void show_window(const std::string& form_json) override { js_show_window(form_json.c_str()); }
+    void show_window(const std::string& form_json) override { js_show_window(form_json.data(), form_json.size()); }
     void control_changed(const std::string& name, const std::string& state_json) override {
-        js_control_changed(name.c_str(), state_json.c_str());
+        js_control_changed(name.data(), name.size(), state_json.data(), state_json.size());
     }
-    void printed(bool cleared, const rt::Text& appended) override { js_printed(cleared ? 1 : 0, appended.c_str()); }
+    void printed(bool cleared, const rt::Text& appended) override {
+        js_printed(cleared ? 1 : 0, appended.data(), appended.size());
+    }
     void message_box(const rt::Text& prompt, int style, const rt::Text& title) override {
-        js_message_box(prompt.c_str(), style, title.c_str());
+        js_message_box(prompt.data(), prompt.size(), style, title.data(), title.size());
     }
     rt::Text input_box(const rt::Text& prompt, const rt::Text& title) override {
-        const std::unique_ptr<char, decltype(&std::free)> text(js_input_box(prompt.c_str(), title.c_str()), &std::free);
-        return rt::Text(text.get());
+        std::size_t length = 0;
+        const std::unique_ptr<char, decltype(&std::free)> text(
+            js_input_box(prompt.data(), prompt.size(), title.data(), title.size(), &length), &std::free);
+        return rt::Text(text.get(), length);
     }
     double time_of_day() override { return js_time_of_day(); }
 };
@@ -92,9 +102,9 @@ EMSCRIPTEN_KEEPALIVE void web_click(const char* button_name) {
     if (session) session->click(button_name);
 }
 
-/// The user's own edit of a text box: the page already shows it.
-EMSCRIPTEN_KEEPALIVE void web_typed(const char* text_box_name, const char* text) {
-    if (session) session->typed(text_box_name, text);
+/// The user's own edit of a text box, `length` bytes of UTF-8 (the page already shows it).
+EMSCRIPTEN_KEEPALIVE void web_typed(const char* text_box_name, const char* text, std::size_t length) {
+    if (session) session->typed(text_box_name, rt::Text(text, length));
 }
 
 /// Closes the program's window.

@@ -39,14 +39,24 @@ void WebSession::control_changed(const Control& control, Property) {
 
 void WebSession::printed_changed(PrintChange change) {
     if (change == PrintChange::Cleared) {
-        m_printed_sent = 0;
+        m_lines_sent = 0;
+        m_current_sent = 0;
         m_page.printed(true, Text());
         return;
     }
-    // Between two Cls the printed text only grows at its end.
-    const Text text = m_program.form().printed().text();
-    m_page.printed(false, text.substr(m_printed_sent));
-    m_printed_sent = text.size();
+    // Between two Cls lines are only added, and only the line in progress grows: what the
+    // page lacks is the rest of the line it has in part, the lines ended since, and the new
+    // line's start. The cost follows what was added, not what was printed before.
+    const PrintedText& printed = m_program.form().printed();
+    const std::vector<Text>& ended = printed.ended_lines();
+    Text added;
+    for (; m_lines_sent < ended.size(); ++m_lines_sent, m_current_sent = 0) {
+        added.append(ended[m_lines_sent], m_current_sent);
+        added += '\n';
+    }
+    added.append(printed.current_line(), m_current_sent);
+    m_current_sent = printed.current_line().size();
+    m_page.printed(false, added);
 }
 
 }  // namespace rt::web

@@ -6,6 +6,24 @@
 const OK_TEXT = "确定";
 const CANCEL_TEXT = "取消";
 const ERROR_STYLE = 16;
+/** The most characters an entry holds, as on the desktop. */
+const ENTRY_LIMIT = 32767;
+
+/**
+ * Cuts an entry to its first `most` characters. Typing and pasting stop there by themselves
+ * (maxLength), but a script or an assistive tool can set any value.
+ * @param {HTMLInputElement} entry
+ * @param {number} most
+ */
+function keepWithin(entry, most) {
+    if (entry.value.length > most) entry.value = entry.value.slice(0, most);
+}
+
+/** Ends the open box as Escape would: a message box as read, an input box cancelled. */
+function cancelOpenBox() {
+    const box = document.querySelector("dialog.box[open]");
+    if (box instanceof HTMLDialogElement) box.close();
+}
 
 /**
  * A dialog with its title, its body and its buttons, shown modal over the given window.
@@ -113,6 +131,8 @@ function showInputBox(prompt, title, owner) {
     const entry = document.createElement("input");
     entry.type = "text";
     entry.autocomplete = "off";
+    entry.maxLength = ENTRY_LIMIT;
+    entry.addEventListener("input", () => keepWithin(entry, ENTRY_LIMIT));
     text.append(entry);
     column.append(text);
     body.append(column);
@@ -122,6 +142,7 @@ function showInputBox(prompt, title, owner) {
     return new Promise((resolve) => {
         let answer = "";
         const accept = () => {
+            keepWithin(entry, ENTRY_LIMIT);
             answer = entry.value;
             dialog.close();
         };

@@ -1,24 +1,42 @@
 // SPDX-License-Identifier: MIT
 // The page's side of the C++/JavaScript boundary: the programs compiled to WebAssembly, the
 // `host` object their window and dialogs reach (see page_bridge.cpp beside this folder), and the
-// few calls the page makes into them: open, click, typed, close.
+// few calls the page makes into them: open, click, typed, close. Texts cross as UTF-8 bytes
+// with their length, NULs included, and what the page passes in goes through the module's
+// heap, never its stack, whatever its size.
 
 /**
  * @typedef {{ccall: (name: string, returns: string | null, types: string[], args: unknown[],
- *            options?: {async: boolean}) => unknown}} HostModule
+ *            options?: {async: boolean}) => unknown, HEAPU8: Uint8Array,
+ *            _malloc: (size: number) => number, _free: (pointer: number) => void}} HostModule
+ * (emscripten keeps HEAPU8 on the module, renewed when its memory grows).
  */
 
 /** The emscripten loader, placed before this script. */
 const createHostModule = /** @type {(options: object) => Promise<HostModule>} */ (createHost);
 
+const utf8Decoder = new TextDecoder();
+const utf8Encoder = new TextEncoder();
+
+/** A text the module sent, from a view of its memory that is valid only during the call. */
+function textOf(/** @type {Uint8Array} */ bytes) {
+    return utf8Decoder.decode(bytes);
+}
+
 class ProgramHost {
-    /** @param {HostModule} module */
-    constructor(module) {
+    /**
+     * @param {HostModule} module
+     * @param {(error: unknown) => void} failed   told when a call into the module throws
+     */
+    constructor(module, failed) {
         this.module = module;
+        this.failed = failed;
         /** @type {ProgramWindow | null} */
         this.window = null;
         /** While a handler runs (or waits in a dialog) the program takes no other call. */
         this.busy = false;
+        /** After a failure the module takes no more calls: its state is unknown. */
+        this.broken = false;
         /** @type {(() => void)[]} */
         this.whenIdle = [];
     }
@@ -27,44 +45,67 @@ class ProgramHost {
      * Starts the programs' module from its bytes: handed over directly, since the page's
      * policy forbids fetching anything, its own data included.
      * @param {Uint8Array} wasmBinary
-     * @param {{showWindow: (form: FormDescription) => void}} windowFactory
+     * @param {{showWindow: (form: FormDescription) => void, failed: (error: unknown) => void}} page
      * @returns {Promise<ProgramHost>}
      */
-    static async start(wasmBinary, windowFactory) {
+    static async start(wasmBinary, page) {
         /** @type {ProgramHost | null} */
         let host = null;
         const module = await createHostModule({
             wasmBinary,
             host: {
-                showWindow: (/** @type {FormDescription} */ form) => windowFactory.showWindow(form),
-                controlChanged: (/** @type {string} */ name, /** @type {ControlState} */ state) =>
-                    host?.window?.controlChanged(name, state),
-                printed: (/** @type {boolean} */ cleared, /** @type {string} */ appended) =>
-                    host?.window?.printedText.update(cleared, appended),
-                messageBox: (/** @type {string} */ prompt, /** @type {number} */ style, /** @type {string} */ title) =>
-                    showMessageBox(prompt, style, title, host?.window?.element ?? document.body),
-                inputBox: (/** @type {string} */ prompt, /** @type {string} */ title) =>
-                    showInputBox(prompt, title, host?.window?.element ?? document.body),
+                showWindow: (/** @type {Uint8Array} */ form) => page.showWindow(JSON.parse(textOf(form))),
+                controlChanged: (/** @type {Uint8Array} */ name, /** @type {Uint8Array} */ state) =>
+                    host?.window?.controlChanged(textOf(name), JSON.parse(textOf(state))),
+                printed: (/** @type {boolean} */ cleared, /** @type {Uint8Array} */ appended) =>
+                    host?.window?.printedText.update(cleared, textOf(appended)),
+                messageBox: (/** @type {Uint8Array} */ prompt, /** @type {number} */ style, /** @type {Uint8Array} */ title) =>
+                    showMessageBox(textOf(prompt), style, textOf(title), host?.window?.element ?? document.body),
+                inputBox: async (/** @type {Uint8Array} */ prompt, /** @type {Uint8Array} */ title) =>
+                    utf8Encoder.encode(await showInputBox(textOf(prompt), textOf(title), host?.window?.element ?? document.body)),
             },
             print: (/** @type {string} */ text) => console.log(text),
             printErr: (/** @type {string} */ text) => console.error(text),
         });
-        host = new ProgramHost(module);
+        host = new ProgramHost(module, page.failed);
         return host;
     }
 
     /**
+     * Calls into the module; a throw (a trap, an abort) marks it broken and is reported once.
+     * @template T
+     * @param {() => T} call
+     * @returns {T | undefined}
+     */
+    guarded(call) {
+        if (this.broken) return undefined;
+        try {
+            return call();
+        } catch (error) {
+            this.fail(error);
+            return undefined;
+        }
+    }
+
+    /** @param {unknown} error */
+    fail(error) {
+        if (this.broken) return;
+        this.broken = true;
+        this.failed(error);
+    }
+
+    /**
      * Opens the named program: 0 when it runs, 1 when there is no such program, 2 when it
-     * cannot start.
+     * cannot start (or the module failed).
      * @param {string} name
      * @returns {number}
      */
     open(name) {
-        return /** @type {number} */ (this.module.ccall("web_open", "number", ["string"], [name]));
+        return /** @type {number | undefined} */ (this.guarded(() => this.module.ccall("web_open", "number", ["string"], [name]))) ?? 2;
     }
 
     close() {
-        this.module.ccall("web_close", null, [], []);
+        this.guarded(() => this.module.ccall("web_close", null, [], []));
         this.window = null;
     }
 
@@ -73,27 +114,39 @@ class ProgramHost {
      * @param {string} name
      */
     async click(name) {
-        if (this.busy || this.window === null) return;
+        if (this.busy || this.broken || this.window === null) return;
         const window = this.window;
         const hadFocus = document.activeElement;
         this.busy = true;
         window.element.setAttribute("aria-busy", "true");
         try {
             await this.module.ccall("web_click", null, ["string"], [name], { async: true });
+        } catch (error) {
+            this.fail(error);
         } finally {
             this.busy = false;
             window.element.removeAttribute("aria-busy");
         }
+        if (this.broken) return;
         window.keepFocus(hadFocus);
         for (const action of this.whenIdle.splice(0)) action();
     }
 
     /**
+     * The text a box now holds, copied into the module's heap for the call.
      * @param {string} name
      * @param {string} text
      */
     typed(name, text) {
-        if (!this.busy) this.module.ccall("web_typed", null, ["string", "string"], [name, text]);
+        if (this.busy) return;
+        const module = this.module;
+        const bytes = utf8Encoder.encode(text);
+        this.guarded(() => {
+            const copy = module._malloc(bytes.length + 1);
+            module.HEAPU8.set(bytes, copy);
+            module.ccall("web_typed", null, ["string", "number", "number"], [name, copy, bytes.length]);
+            module._free(copy);
+        });
     }
 
     /**

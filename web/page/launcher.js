@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The launcher and the page's routes: the list of programs, and `#name` in the address for a
 // program's window. Closing the window returns to the launcher.
+//
+// A handler waiting in a dialog keeps its window: closing it, or an address change, takes
+// effect once the handler has finished; Back (the address leaving the program) ends the dialog
+// as Escape would and stays, as Back closes a dialog on a phone, so a game is not lost by it.
+
+/** What the page says when the programs' module has failed and was started again. */
+const FAILURE_TITLE = "出错了";
+const FAILURE_TEXT = "程序出了故障，已重新打开。";
 
 /** @typedef {{name: string, title: string}} ProgramEntry */
 
@@ -46,6 +54,10 @@ class Page {
         this.host = null;
         /** @type {ProgramEntry | null} */
         this.opening = null;
+        /** @type {ProgramEntry | null} */
+        this.shown = null;
+        /** @type {Uint8Array} the programs' module, kept to start it again after a failure */
+        this.wasm = new Uint8Array();
     }
 
     async start() {
@@ -53,20 +65,75 @@ class Page {
         byId("about-button").addEventListener("click", () => about.showModal());
         // The launcher needs no program: it is ready while the programs' module still loads,
         // and a program chosen meanwhile opens as soon as the module is there.
-        window.addEventListener("hashchange", () => this.host?.whenFree(() => this.route()));
+        window.addEventListener("hashchange", () => this.addressChanged());
+        // A held key repeats: Enter presses a button once, as on the desktop, and does not go
+        // on to the buttons that focus moves to.
+        document.addEventListener("keydown", (event) => {
+            if (event.repeat && event.key === "Enter") {
+                event.preventDefault();
+                event.stopPropagation();
+            }
+        }, true);
         if (location.hash.length <= 1) this.showLauncher();
-        const wasm = embeddedBytes(byId("host-wasm").textContent ?? "");
-        this.host = await ProgramHost.start(wasm, { showWindow: (form) => this.showWindow(form) });
+        this.wasm = embeddedBytes(byId("host-wasm").textContent ?? "");
+        this.host = await this.startHost();
         window.addEventListener("resize", () => this.host?.window?.fit());
         if (location.hash.length > 1) this.route();
+    }
+
+    startHost() {
+        return ProgramHost.start(this.wasm, {
+            showWindow: (form) => this.showWindow(form),
+            failed: (error) => void this.restart(error),
+        });
+    }
+
+    /**
+     * The module failed (a trap leaves it in an unknown state): the page says so, starts it
+     * afresh and opens the address's program again.
+     * @param {unknown} error
+     */
+    async restart(error) {
+        console.error("the programs' module failed:", error);
+        if (this.host === null) return;  // already starting again
+        const owner = this.host.window?.element ?? document.body;
+        this.host = null;
+        await showMessageBox(FAILURE_TEXT, ERROR_STYLE, FAILURE_TITLE, owner);
+        this.shown = null;
+        this.host = await this.startHost();
+        this.route();
+    }
+
+    /** The program the address names, or null for the launcher. */
+    addressedProgram() {
+        let name = location.hash.slice(1);
+        try {
+            name = decodeURIComponent(name);
+        } catch {
+            return null;  // a malformed escape (#%E0) names no program
+        }
+        return PROGRAMS.find((program) => program.name === name) ?? null;
+    }
+
+    addressChanged() {
+        const host = this.host;
+        if (host === null) return;
+        if (host.busy && this.shown !== null && this.addressedProgram() !== this.shown) {
+            // Back while a dialog is open: the window stays, at its address, and the dialog ends.
+            history.pushState(null, "", "#" + this.shown.name);
+            cancelOpenBox();
+            return;
+        }
+        host.whenFree(() => this.route());
     }
 
     /** Shows what the address asks for: a program's window, or the launcher. */
     route() {
         const host = this.host;
         if (host === null) return;
-        const name = decodeURIComponent(location.hash.slice(1));
-        const entry = PROGRAMS.find((program) => program.name === name) ?? null;
+        const entry = this.addressedProgram();
+        if (host.window !== null && entry === this.shown) return;
+        this.shown = null;
         if (host.window !== null) {
             host.window.element.remove();
             host.close();
@@ -98,14 +165,15 @@ class Page {
         const programWindow = new ProgramWindow(form, iconOf(entry.name), {
             click: (name) => host.click(name),
             typed: (name, text) => host.typed(name, text),
-            close: () => {
+            close: () => host.whenFree(() => {
                 // Leaving the hash would keep a "#" in the address; the launcher's own address
                 // is the page's.
                 history.pushState(null, "", location.pathname + location.search);
                 this.route();
-            },
+            }),
         });
         host.window = programWindow;
+        this.shown = entry;
         this.launcher.hidden = true;
         this.desktop.hidden = false;
         this.desktop.replaceChildren(programWindow.element);

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The text a program prints on its window: one element with the log role, under the controls,
-// covering the whole client area. Text arrives as what was added since the last change, so a
-// screen reader announces only the new lines; the element's name is always the whole text.
+// covering the whole client area. Text arrives as what was added since the last change and is
+// appended as it is, so a screen reader announces only the new lines. Each line is a block of
+// its own, in groups of LINES_PER_GROUP: a new line is laid out with its group, not with the
+// whole log, so a line costs about the same however much was printed before.
+
+const LINES_PER_GROUP = 100;
 
 class PrintedText {
     /** @param {HTMLElement} client  the window's client area */
@@ -9,10 +13,11 @@ class PrintedText {
         this.element = document.createElement("div");
         this.element.className = "printed";
         this.element.setAttribute("role", "log");
-        this.element.setAttribute("aria-label", "");
-        /** @type {string} */
-        this.text = "";
         client.prepend(this.element);
+        /** @type {HTMLElement | null} the line in progress */
+        this.line = null;
+        /** @type {HTMLElement | null} the group new lines go to */
+        this.group = null;
     }
 
     /**
@@ -21,13 +26,25 @@ class PrintedText {
      */
     update(cleared, appended) {
         if (cleared) {
-            this.text = "";
             this.element.replaceChildren();
+            this.line = null;
+            this.group = null;
         }
-        if (appended !== "") {
-            this.text += appended;
-            this.element.append(appended);
+        const pieces = appended.split("\n");
+        for (const [i, piece] of pieces.entries()) {
+            const ended = i < pieces.length - 1;
+            const text = ended ? piece + "\n" : piece;
+            if (text === "") continue;
+            if (this.line === null) {
+                if (this.group === null || this.group.childElementCount === LINES_PER_GROUP) {
+                    this.group = document.createElement("div");
+                    this.element.append(this.group);
+                }
+                this.line = document.createElement("div");
+                this.group.append(this.line);
+            }
+            this.line.append(text);
+            if (ended) this.line = null;
         }
-        this.element.setAttribute("aria-label", this.text);
     }
 }

@@ -106,7 +106,10 @@ class ProgramWindow {
             input.autocomplete = "off";
             input.spellcheck = false;
             if (d.maxLength > 0) input.maxLength = d.maxLength;
-            input.addEventListener("input", () => this.callbacks.typed(d.name, input.value));
+            input.addEventListener("input", () => {
+                if (d.maxLength > 0) keepWithin(input, d.maxLength);
+                this.callbacks.typed(d.name, input.value);
+            });
             element = input;
             this.tabOrder.push(input);
         } else {

@@ -26,13 +26,14 @@ let form = null;
 let dialogs = 0;
 let answer = "";
 const later = (value) => new Promise((resolve) => setTimeout(() => resolve(value), 0));
+// Texts cross as UTF-8 bytes, as in the page (web/page/host.js).
 const module = await createRequire(import.meta.url)(hostJs)({
     host: {
-        showWindow: (shown) => { form = shown; },
+        showWindow: (shown) => { form = JSON.parse(new TextDecoder().decode(shown)); },
         controlChanged: () => {},
         printed: () => {},
         messageBox: () => { dialogs += 1; return later(); },
-        inputBox: () => { dialogs += 1; return later(answer); },
+        inputBox: () => { dialogs += 1; return later(new TextEncoder().encode(answer)); },
     },
     printErr: (text) => console.error(text),
     onAbort: (what) => fail(`aborted: ${what}`),
@@ -51,8 +52,12 @@ for (const name of names) {
     try {
         for (const text of ANSWERS) {
             answer = text;
+            const bytes = new TextEncoder().encode(text);
+            const copy = module._malloc(bytes.length + 1);
+            module.HEAPU8.set(bytes, copy);
             for (const box of controls.filter((c) => c.kind === "textbox"))
-                module.ccall("web_typed", null, ["string", "string"], [box.name, text]);
+                module.ccall("web_typed", null, ["string", "number", "number"], [box.name, copy, bytes.length]);
+            module._free(copy);
             for (const button of controls.filter((c) => c.kind === "button"))
                 await module.ccall("web_click", null, ["string"], [button.name], { async: true });
         }

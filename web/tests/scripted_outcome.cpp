@@ -6,14 +6,22 @@
 //     scripted_outcome NAME TIME STEP...
 // TIME is the time of day every Randomize is given; a STEP is one of the step language of
 // rt/testing/steps.h (type:BOX=TEXT, compose:BOX=SHOWN=TEXT, answer:TEXT, cancel, click:BUTTON).
+// A STEP of "-" reads the steps from standard input instead, one a line in hex, so that a text
+// may hold any byte (a NUL, a line break) and any length.
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "all_programs.h"
+#include "rt/form.h"
+#include "rt/text.h"
 #include "rt/web/description_json.h"
 #include "rt/testing/scripted_program.h"
 #include "rt/testing/steps.h"
@@ -29,6 +37,32 @@ std::string dialogs_json(const std::vector<rt::testing::ShownDialog>& dialogs) {
     return out + "]";
 }
 
+// Standard input, read by node itself: the loader's own reading gets nothing from a pipe.
+// clang-format off
+EM_JS(int, standard_input_size, (), {
+    Module.standardInput = require("fs").readFileSync(0, "latin1");
+    return Module.standardInput.length;
+});
+EM_JS(void, standard_input_copy, (char* out), {
+    for (let i = 0; i < Module.standardInput.length; ++i) HEAPU8[out + i] = Module.standardInput.charCodeAt(i);
+});
+// clang-format on
+
+/// The steps of standard input, each a line of the hex digits of its bytes.
+std::vector<std::string> steps_from_input() {
+    std::string input(static_cast<std::size_t>(standard_input_size()), '\0');
+    standard_input_copy(input.data());
+    std::istringstream lines(input);
+    std::vector<std::string> steps;
+    for (std::string line; std::getline(lines, line);) {
+        std::string step;
+        for (std::size_t i = 0; i + 1 < line.size(); i += 2)
+            step += static_cast<char>(std::stoi(line.substr(i, 2), nullptr, 16));
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,11 +74,16 @@ int main(int argc, char** argv) {
     rt::testing::ScriptedProgram program(module.description(), module.make_module);
     program.host().stop_clock_at(std::strtod(argv[2], nullptr));
 
-    // The steps as the page performed them: what an input method commits is typed.
-    std::vector<rt::testing::Step> steps;
+    std::vector<std::string> texts(argv + 3, argv + argc);
+    if (texts.size() == 1 && texts[0] == "-") texts = steps_from_input();
     try {
-        for (int i = 3; i < argc; ++i) steps.push_back(rt::testing::parse_step(argv[i]));
-        rt::testing::perform(program, steps);
+        for (const std::string& text : texts) {
+            rt::testing::Step step = rt::testing::parse_step(text);
+            // The desktop's input dialog keeps what its entry holds: 32,767 characters.
+            if (step.kind == rt::testing::Step::Kind::Answer) step.text = rt::Mid(step.text, 1, rt::kTextBoxLimit);
+            // What an input method commits is typed.
+            rt::testing::perform(program, {step});
+        }
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "rt/program.h"
 #include "rt/random.h"
@@ -46,7 +47,10 @@ private:
     Generator m_random;
     Services m_services{*this, m_random, *this};
     Program m_program;
-    std::size_t m_printed_sent = 0;  // bytes of the printed text the page already has
+    // What the page already has of the printed text: its first m_lines_sent ended lines, and
+    // m_current_sent bytes of the line after them.
+    std::size_t m_lines_sent = 0;
+    std::size_t m_current_sent = 0;
 };
 
 }  // namespace rt::web
