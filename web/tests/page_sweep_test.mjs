@@ -12,7 +12,8 @@
 // every text box, then every button clicked with the text as every InputBox's answer.
 // monkey: the desktop monkey's seeded steps in every program (seed 1 in Chromium, 2 in Firefox);
 // MONKEY_SEED runs that seed, MONKEY_STEPS sets the steps per program (see DEFAULT_STEPS). A
-// failure names the seed and step to replay. BROWSER=firefox runs either in Firefox.
+// failure names the seed and step to replay. PROGRAM=name runs only that program;
+// BROWSER=firefox runs either in Firefox.
 import { mkdtempSync, rmSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
@@ -306,9 +307,10 @@ async function newPage() {
     return page;
 }
 
-/** The programs as the page's launcher lists them. */
+/** The programs as the page's launcher lists them; PROGRAM=name keeps only that one. */
 async function programsOf(page) {
-    return page.$$eval("#program-list a[data-program]", (links) => links.map((a) => a.dataset.program));
+    const names = await page.$$eval("#program-list a[data-program]", (links) => links.map((a) => a.dataset.program));
+    return names.filter((name) => (process.env.PROGRAM ?? name) === name);
 }
 
 function fail(what, faults, history) {
@@ -322,20 +324,21 @@ function fail(what, faults, history) {
 // --- The hostile-input sweep ------------------------------------------------------------------
 
 /**
- * Runs one case; a step the page cannot finish (its module failed, a hang) fails the case, and
- * the page is loaded afresh for the next one.
+ * Runs one case. A step the page cannot finish (its module failed, a hang) fails the case too;
+ * after a failed case the page is loaded afresh, so that the next one starts sound.
  */
 async function guarded(page, what, history, body) {
+    let faults;
     try {
-        const faults = await body();
-        if (faults.length > 0) fail(what, faults, history);
-        return faults.length === 0;
+        faults = await body();
     } catch (error) {
-        fail(what, [String(error.message ?? error)], history);
-        await page.goto(pageUrl);
-        await page.waitForSelector("#launcher[data-ready]", { timeout: HANG_MS });
-        return false;
+        faults = [String(error.message ?? error)];
     }
+    if (faults.length === 0) return true;
+    fail(what, faults, history);
+    await page.goto(pageUrl);
+    await page.waitForSelector("#launcher[data-ready]", { timeout: HANG_MS });
+    return false;
 }
 
 async function sweep(page) {
