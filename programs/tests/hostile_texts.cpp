@@ -26,6 +26,7 @@ const std::vector<HostileText>& hostile_texts() {
         {"a megabyte of zeros before 7", rt::Text(kMegabyte, '0') + "7"},
         {"a megabyte of blanks before 7", rt::Text(kMegabyte, ' ') + "7"},
         {"a megabyte of Chinese", repeated("大", kMegabyte)},
+        {"forty thousand zeros before 15", rt::Text(40000, '0') + "15"},
         {"NUL before a digit", rt::Text("\0" "7", 2)},
         {"a digit, NUL, digits", rt::Text("7\0" "99", 4)},
         {"control characters", "\x01\x02\x07\b\x1b[31m\x7f"},

@@ -22,9 +22,15 @@ void WebSession::click(std::string_view button_name) {
 }
 
 void WebSession::typed(std::string_view text_box_name, Text text) {
-    for (const auto& control : m_program.form().controls())
-        if (control->kind() == ControlKind::TextBox && control->name() == text_box_name)
-            static_cast<TextBox&>(*control).typed(std::move(text));
+    for (const auto& control : m_program.form().controls()) {
+        if (control->kind() != ControlKind::TextBox || control->name() != text_box_name) continue;
+        auto& box = static_cast<TextBox&>(*control);
+        const std::size_t size = text.size();
+        box.typed(std::move(text));
+        // A script or an assistive tool can put more into the box than typing can; the box
+        // keeps what the program keeps.
+        if (box.Text().size() != size) control_changed(box, Property::Content);
+    }
 }
 
 void WebSession::MsgBox(const Text& prompt, MsgBoxStyle style, const Text& title) {
