@@ -4,8 +4,8 @@
 # list's folder is copied to a new folder, its program name, folder name and namespace renamed
 # inside it (file names included), one line added to programs.tsv and nothing else changed.
 # Then the new program must be everywhere: its executable and tests, the launcher's list, the
-# menu entries, the manual page, the sweep, the monkey run, the screenshot tool and the page's
-# list of programs. Only the new program and what the list generates are built.
+# menu entries, the manual page, the sweep, the monkey run, the benchmarks, the screenshot tool
+# and the page's list of programs. Only the new program and what the list generates are built.
 #
 #     new_program_drill.sh SOURCE_DIR SCRATCH_DIR
 set -euo pipefail
@@ -35,7 +35,8 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$src" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$scratch/build" --parallel "$(nproc)" --target \
-    "$name" "${name}_test" "${name}_qt_test" teaching-programs hostile_input_test monkey_test screenshot-tool
+    "$name" "${name}_test" "${name}_qt_test" teaching-programs hostile_input_test monkey_test screenshot-tool \
+    handlers-bench
 build=$scratch/build
 bin=$build/bin
 
