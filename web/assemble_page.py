@@ -57,10 +57,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--source", required=True, help="the project's top folder")
     parser.add_argument("--programs", required=True, help="programs.json, the list of the programs")
+    parser.add_argument("--count", required=True, help="how many programs there are, in Chinese (十)")
     parser.add_argument("--modules", required=True, nargs="+",
                         help="the page's script modules, in the order they build on each other")
-    parser.add_argument("--host-js", required=True)
-    parser.add_argument("--host-wasm", required=True)
+    parser.add_argument("--module-js", required=True)
+    parser.add_argument("--module-wasm", required=True)
     parser.add_argument("--font", required=True)
     parser.add_argument("--output", required=True)
     args = parser.parse_args()
@@ -77,10 +78,10 @@ def main():
     # Base64: a fifth larger after gzip than the bytes themselves, but the parser reads it as
     # plain ASCII and the browser decodes it natively; the page is ready 15 ms sooner than with
     # an encoding that gzips better and needs a JavaScript loop to decode.
-    wasm = base64_of(args.host_wasm)
+    wasm = base64_of(args.module_wasm)
     script = "\n".join(
         ["\"use strict\";", "const PROGRAM_ENTRIES = " + json.dumps(entries, ensure_ascii=False) + ";",
-         pathlib.Path(args.host_js).read_text(encoding="utf-8")]
+         pathlib.Path(args.module_js).read_text(encoding="utf-8")]
         + [pathlib.Path(module).read_text(encoding="utf-8") for module in args.modules])
     early = (page / "early_route.js").read_text(encoding="utf-8")
     csp = ("default-src 'none'; "
@@ -93,6 +94,7 @@ def main():
         "@CSP@": csp,
         "@APP_ICON@": app_icon,
         "@PROGRAM_LIST@": launcher_items(programs, top),
+        "@PROGRAM_COUNT@": args.count,
         "@FONT_DATE@": subset_date(args.font),
         "@LICENCE@": html.escape((top / "web" / "font" / "ARPHICPL.TXT").read_text(encoding="utf-8")),
         "@STYLE@": style,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The one place where C++ meets the page. The page calls the exported functions below with
 // program and control names and typed text; the program's window, its changes and its dialogs
-// go to the page's `host` object as JSON and plain strings. Dialogs return through Asyncify:
+// go to the page's `page` object as JSON and plain strings. Dialogs return through Asyncify:
 // the handler's stack is put aside while the page waits for the user, then resumed.
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
@@ -19,24 +19,24 @@ namespace {
 
 // Every text crosses as its bytes and their count, NULs included, never as a NUL-ended string
 // (a NUL the user typed must not cut the text short). The page's side receives views of the
-// module's memory, valid only during the call, and decodes them (web/page/host.js).
+// module's memory, valid only during the call, and decodes them (web/page/bridge.js).
 // clang-format off
 EM_JS(void, js_show_window, (const char* form_json, std::size_t length), {
-    Module.host.showWindow(HEAPU8.subarray(form_json, form_json + length));
+    Module.page.showWindow(HEAPU8.subarray(form_json, form_json + length));
 });
 EM_JS(void, js_control_changed, (const char* name, std::size_t name_length, const char* state_json, std::size_t length), {
-    Module.host.controlChanged(HEAPU8.subarray(name, name + name_length), HEAPU8.subarray(state_json, state_json + length));
+    Module.page.controlChanged(HEAPU8.subarray(name, name + name_length), HEAPU8.subarray(state_json, state_json + length));
 });
 EM_JS(void, js_printed, (int cleared, const char* appended, std::size_t length), {
-    Module.host.printed(cleared !== 0, HEAPU8.subarray(appended, appended + length));
+    Module.page.printed(cleared !== 0, HEAPU8.subarray(appended, appended + length));
 });
 EM_ASYNC_JS(void, js_message_box, (const char* prompt, std::size_t prompt_length, int style, const char* title, std::size_t title_length), {
-    await Module.host.messageBox(HEAPU8.subarray(prompt, prompt + prompt_length), style, HEAPU8.subarray(title, title + title_length));
+    await Module.page.messageBox(HEAPU8.subarray(prompt, prompt + prompt_length), style, HEAPU8.subarray(title, title + title_length));
 });
 // The answer comes back as its UTF-8 bytes, copied into memory the caller frees; its length is
 // written to *length.
 EM_ASYNC_JS(char*, js_input_box, (const char* prompt, std::size_t prompt_length, const char* title, std::size_t title_length, std::size_t* length), {
-    const answer = await Module.host.inputBox(HEAPU8.subarray(prompt, prompt + prompt_length), HEAPU8.subarray(title, title + title_length));
+    const answer = await Module.page.inputBox(HEAPU8.subarray(prompt, prompt + prompt_length), HEAPU8.subarray(title, title + title_length));
     const copy = _malloc(answer.length + 1);
     HEAPU8.set(answer, copy);
     HEAPU32[length >> 2] = answer.length;

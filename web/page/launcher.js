@@ -50,8 +50,8 @@ class Page {
     constructor() {
         this.launcher = byId("launcher");
         this.desktop = byId("desktop");
-        /** @type {ProgramHost | null} */
-        this.host = null;
+        /** @type {ProgramRunner | null} */
+        this.runner = null;
         /** @type {ProgramEntry | null} */
         this.opening = null;
         /** @type {ProgramEntry | null} */
@@ -75,14 +75,14 @@ class Page {
             }
         }, true);
         if (location.hash.length <= 1) this.showLauncher();
-        this.wasm = embeddedBytes(byId("host-wasm").textContent ?? "");
-        this.host = await this.startHost();
-        window.addEventListener("resize", () => this.host?.window?.fit());
+        this.wasm = embeddedBytes(byId("module-wasm").textContent ?? "");
+        this.runner = await this.startRunner();
+        window.addEventListener("resize", () => this.runner?.window?.fit());
         if (location.hash.length > 1) this.route();
     }
 
-    startHost() {
-        return ProgramHost.start(this.wasm, {
+    startRunner() {
+        return ProgramRunner.start(this.wasm, {
             showWindow: (form) => this.showWindow(form),
             failed: (error) => void this.restart(error),
         });
@@ -95,12 +95,12 @@ class Page {
      */
     async restart(error) {
         console.error("the programs' module failed:", error);
-        if (this.host === null) return;  // already starting again
-        const owner = this.host.window?.element ?? document.body;
-        this.host = null;
+        if (this.runner === null) return;  // already starting again
+        const owner = this.runner.window?.element ?? document.body;
+        this.runner = null;
         await showMessageBox(FAILURE_TEXT, ERROR_STYLE, FAILURE_TITLE, owner);
         this.shown = null;
-        this.host = await this.startHost();
+        this.runner = await this.startRunner();
         this.route();
     }
 
@@ -116,34 +116,34 @@ class Page {
     }
 
     addressChanged() {
-        const host = this.host;
-        if (host === null) return;
-        if (host.busy && this.shown !== null && this.addressedProgram() !== this.shown) {
+        const runner = this.runner;
+        if (runner === null) return;
+        if (runner.busy && this.shown !== null && this.addressedProgram() !== this.shown) {
             // Back while a dialog is open: the window stays, at its address, and the dialog ends.
             history.pushState(null, "", "#" + this.shown.name);
             cancelOpenBox();
             return;
         }
-        host.whenFree(() => this.route());
+        runner.whenFree(() => this.route());
     }
 
     /** Shows what the address asks for: a program's window, or the launcher. */
     route() {
-        const host = this.host;
-        if (host === null) return;
+        const runner = this.runner;
+        if (runner === null) return;
         const entry = this.addressedProgram();
-        if (host.window !== null && entry === this.shown) return;
+        if (runner.window !== null && entry === this.shown) return;
         this.shown = null;
-        if (host.window !== null) {
-            host.window.element.remove();
-            host.close();
+        if (runner.window !== null) {
+            runner.window.element.remove();
+            runner.close();
         }
         if (entry === null) {
             this.showLauncher();
             return;
         }
         this.opening = entry;
-        if (host.open(entry.name) !== 0) {
+        if (runner.open(entry.name) !== 0) {
             console.error("cannot start " + entry.name);
             this.showLauncher();
         }
@@ -159,20 +159,20 @@ class Page {
 
     /** @param {FormDescription} form */
     showWindow(form) {
-        const host = this.host;
+        const runner = this.runner;
         const entry = this.opening;
-        if (host === null || entry === null) return;
+        if (runner === null || entry === null) return;
         const programWindow = new ProgramWindow(form, iconOf(entry.name), {
-            click: (name) => host.click(name),
-            typed: (name, text) => host.typed(name, text),
-            close: () => host.whenFree(() => {
+            click: (name) => runner.click(name),
+            typed: (name, text) => runner.typed(name, text),
+            close: () => runner.whenFree(() => {
                 // Leaving the hash would keep a "#" in the address; the launcher's own address
                 // is the page's.
                 history.pushState(null, "", location.pathname + location.search);
                 this.route();
             }),
         });
-        host.window = programWindow;
+        runner.window = programWindow;
         this.shown = entry;
         this.launcher.hidden = true;
         this.desktop.hidden = false;

@@ -4,11 +4,11 @@
 // list of those that may wait in a dialog traps the moment a dialog puts the stack aside. The
 // dialogs answer a turn later, as the page's do, so every one of them really unwinds.
 //
-//     node dialog_paths_test.mjs CHECKED_WEB_HOST_JS PROGRAMS_JSON
+//     node dialog_paths_test.mjs CHECKED_PAGE_MODULE_JS PROGRAMS_JSON
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 
-const [hostJs, programsJson] = process.argv.slice(2);
+const [moduleJs, programsJson] = process.argv.slice(2);
 const names = JSON.parse(readFileSync(programsJson, "utf8")).map((program) => program.name);
 // Empty, not a number, a word, small, negative, too large, a choice of the dice game.
 const ANSWERS = ["", "abc", "1", "-5", "15", "99999999999", "大", "小"];
@@ -26,9 +26,9 @@ let form = null;
 let dialogs = 0;
 let answer = "";
 const later = (value) => new Promise((resolve) => setTimeout(() => resolve(value), 0));
-// Texts cross as UTF-8 bytes, as in the page (web/page/host.js).
-const module = await createRequire(import.meta.url)(hostJs)({
-    host: {
+// Texts cross as UTF-8 bytes, as in the page (web/page/bridge.js).
+const module = await createRequire(import.meta.url)(moduleJs)({
+    page: {
         showWindow: (shown) => { form = JSON.parse(new TextDecoder().decode(shown)); },
         controlChanged: () => {},
         printed: () => {},

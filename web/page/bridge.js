@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The page's side of the C++/JavaScript boundary: the programs compiled to WebAssembly, the
-// `host` object their window and dialogs reach (see page_bridge.cpp beside this folder), and the
+// `page` object their window and dialogs reach (see page_bridge.cpp beside this folder), and the
 // few calls the page makes into them: open, click, typed, close. Texts cross as UTF-8 bytes
 // with their length, NULs included, and what the page passes in goes through the module's
 // heap, never its stack, whatever its size.
@@ -8,12 +8,12 @@
 /**
  * @typedef {{ccall: (name: string, returns: string | null, types: string[], args: unknown[],
  *            options?: {async: boolean}) => unknown, HEAPU8: Uint8Array,
- *            _malloc: (size: number) => number, _free: (pointer: number) => void}} HostModule
+ *            _malloc: (size: number) => number, _free: (pointer: number) => void}} LoadedModule
  * (emscripten keeps HEAPU8 on the module, renewed when its memory grows).
  */
 
 /** The emscripten loader, placed before this script. */
-const createHostModule = /** @type {(options: object) => Promise<HostModule>} */ (createHost);
+const loadModule = /** @type {(options: object) => Promise<LoadedModule>} */ (createModule);
 
 const utf8Decoder = new TextDecoder();
 const utf8Encoder = new TextEncoder();
@@ -23,9 +23,9 @@ function textOf(/** @type {Uint8Array} */ bytes) {
     return utf8Decoder.decode(bytes);
 }
 
-class ProgramHost {
+class ProgramRunner {
     /**
-     * @param {HostModule} module
+     * @param {LoadedModule} module
      * @param {(error: unknown) => void} failed   told when a call into the module throws
      */
     constructor(module, failed) {
@@ -46,29 +46,29 @@ class ProgramHost {
      * policy forbids fetching anything, its own data included.
      * @param {Uint8Array} wasmBinary
      * @param {{showWindow: (form: FormDescription) => void, failed: (error: unknown) => void}} page
-     * @returns {Promise<ProgramHost>}
+     * @returns {Promise<ProgramRunner>}
      */
     static async start(wasmBinary, page) {
-        /** @type {ProgramHost | null} */
-        let host = null;
-        const module = await createHostModule({
+        /** @type {ProgramRunner | null} */
+        let runner = null;
+        const module = await loadModule({
             wasmBinary,
-            host: {
+            page: {
                 showWindow: (/** @type {Uint8Array} */ form) => page.showWindow(JSON.parse(textOf(form))),
                 controlChanged: (/** @type {Uint8Array} */ name, /** @type {Uint8Array} */ state) =>
-                    host?.window?.controlChanged(textOf(name), JSON.parse(textOf(state))),
+                    runner?.window?.controlChanged(textOf(name), JSON.parse(textOf(state))),
                 printed: (/** @type {boolean} */ cleared, /** @type {Uint8Array} */ appended) =>
-                    host?.window?.printedText.update(cleared, textOf(appended)),
+                    runner?.window?.printedText.update(cleared, textOf(appended)),
                 messageBox: (/** @type {Uint8Array} */ prompt, /** @type {number} */ style, /** @type {Uint8Array} */ title) =>
-                    showMessageBox(textOf(prompt), style, textOf(title), host?.window?.element ?? document.body),
+                    showMessageBox(textOf(prompt), style, textOf(title), runner?.window?.element ?? document.body),
                 inputBox: async (/** @type {Uint8Array} */ prompt, /** @type {Uint8Array} */ title) =>
-                    utf8Encoder.encode(await showInputBox(textOf(prompt), textOf(title), host?.window?.element ?? document.body)),
+                    utf8Encoder.encode(await showInputBox(textOf(prompt), textOf(title), runner?.window?.element ?? document.body)),
             },
             print: (/** @type {string} */ text) => console.log(text),
             printErr: (/** @type {string} */ text) => console.error(text),
         });
-        host = new ProgramHost(module, page.failed);
-        return host;
+        runner = new ProgramRunner(module, page.failed);
+        return runner;
     }
 
     /**
