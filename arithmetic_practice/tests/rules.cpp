@@ -1,29 +1,19 @@
 // SPDX-License-Identifier: MIT
 // What the arithmetic practice tool must keep true under any input: the rules the hostile-input sweep
 // and the monkey run check every click against, and the scene the sweep starts from.
-#include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "rt/conversions.h"
 #include "sweep_scene.h"
 #include "window_rules.h"
 
 namespace arithmetic_practice::tests {
 
 using namespace programs::testing;
-using rt::ErrorKind;
-using rt::Text;
-using rt::testing::error_box;
-using rt::testing::input_box;
-using rt::testing::runtime_error_box;
 
 void check(const Click& click, Faults& faults) {
     for (const char* operand : {"Text1", "Text2"}) {

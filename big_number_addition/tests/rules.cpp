@@ -2,14 +2,8 @@
 // What big-number addition must keep true under any input: the rules the hostile-input sweep
 // and the monkey run check every click against, and the scene the sweep starts from.
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
-#include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "rt/conversions.h"
@@ -19,11 +13,6 @@
 namespace big_number_addition::tests {
 
 using namespace programs::testing;
-using rt::ErrorKind;
-using rt::Text;
-using rt::testing::error_box;
-using rt::testing::input_box;
-using rt::testing::runtime_error_box;
 
 const Text kNotANumber = "请输入不超过50位的非负整数";
 

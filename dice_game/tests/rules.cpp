@@ -1,29 +1,17 @@
 // SPDX-License-Identifier: MIT
 // What the dice game must keep true under any input: the rules the hostile-input sweep
 // and the monkey run check every click against, and the scene the sweep starts from.
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
-#include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "rt/conversions.h"
 #include "sweep_scene.h"
 #include "window_rules.h"
 
 namespace dice_game::tests {
 
 using namespace programs::testing;
-using rt::ErrorKind;
-using rt::Text;
-using rt::testing::error_box;
-using rt::testing::input_box;
-using rt::testing::runtime_error_box;
 
 const Text kChoosePrompt = "请输入 大 或者 小";
 const Text kBetPrompt = "请下注，不得少于5个筹码，也不得多于20个筹码";

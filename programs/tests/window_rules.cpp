@@ -14,11 +14,6 @@
 
 namespace programs::testing {
 
-using rt::ErrorKind;
-using rt::Text;
-using rt::testing::error_box;
-using rt::testing::input_box;
-using rt::testing::runtime_error_box;
 using rt::testing::ShownDialog;
 
 // ---------------------------------------------------------------------------------------------

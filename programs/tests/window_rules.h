@@ -17,8 +17,16 @@
 
 #include "rt/form.h"
 #include "rt/testing/scripted_host.h"
+#include "rt/testing/scripted_program.h"
 
 namespace programs::testing {
+
+// The names every program's rules use.
+using rt::ErrorKind;
+using rt::Text;
+using rt::testing::error_box;
+using rt::testing::input_box;
+using rt::testing::runtime_error_box;
 
 /// What one control shows.
 struct ControlState {
