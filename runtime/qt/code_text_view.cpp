@@ -36,11 +36,14 @@ QColor colour_of(TokenKind kind) {
 // The code's size at 100 %: 14 pixels, as the programs' smaller captions.
 constexpr int kPixelSize = 14;
 
-// Monospace first; characters it lacks (the Chinese in strings and comments) come from the
+// A monospace face first (named ones, as the desktop's "Monospace" may not resolve inside a
+// list of families); characters it lacks (the Chinese in strings and comments) come from the
 // windows' Song face.
 QFont code_font(int zoom) {
     QFont font;
-    font.setFamilies(QStringList{QFontDatabase::systemFont(QFontDatabase::FixedFont).family()} + song_families());
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                                 QStringLiteral("Noto Sans Mono"), QFontDatabase::systemFont(QFontDatabase::FixedFont).family()} +
+                     song_families());
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(kPixelSize * zoom / 100);
     return font;
