@@ -2,6 +2,7 @@
 #include "rt/qt/code_text_view.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -49,6 +50,44 @@ QFont code_font(int zoom) {
     return font;
 }
 
+// Characters a fixed-width layout gives two columns: CJK and full-width forms.
+bool is_wide(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFF60) ||
+           (u >= 0xFFE0 && u <= 0xFFE6);
+}
+
+// The spacing, in percent of a Song glyph's advance, that makes it exactly two columns of the
+// monospace face wide, so the window description's columns stay aligned. Both faces scale
+// alike, so one ratio holds at every zoom.
+qreal wide_spacing() {
+    constexpr int kMeasureSize = 200;
+    QFont mono = code_font(100);
+    mono.setPixelSize(kMeasureSize);
+    QFont song;
+    song.setFamilies(song_families());
+    song.setPixelSize(kMeasureSize);
+    const qreal column = QFontMetricsF(mono).horizontalAdvance(QLatin1Char('0'));
+    const qreal wide = QFontMetricsF(song).horizontalAdvance(QChar(0x4E2D));
+    return wide > 0 ? 100 * 2 * column / wide : 100;
+}
+
+// Inserts the text in the format, its wide characters in the Song face, two columns wide.
+void insert(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, qreal spacing) {
+    QTextCharFormat wide = format;
+    wide.setFontFamilies(song_families());
+    wide.setFontLetterSpacingType(QFont::PercentageSpacing);
+    wide.setFontLetterSpacing(spacing);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const bool wide_part = is_wide(text[start]);
+        qsizetype end = start;
+        while (end < text.size() && is_wide(text[end]) == wide_part) ++end;
+        cursor.insertText(text.mid(start, end - start), wide_part ? wide : format);
+        start = end;
+    }
+}
+
 QString slice(std::string_view text, std::size_t begin, std::size_t end) {
     const std::string_view part = text.substr(begin, end - begin);
     return QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
@@ -84,16 +123,17 @@ CodeTextView::CodeTextView(const SourceFile& file, QWidget* parent)
     QTextCursor cursor(document());
     QTextCharFormat plain;
     plain.setForeground(kPlain);
+    const qreal spacing = wide_spacing();
     std::size_t at = 0;
     for (const TokenRun& run : file.runs) {
-        cursor.insertText(slice(file.text, at, run.begin), plain);
+        insert(cursor, slice(file.text, at, run.begin), plain, spacing);
         QTextCharFormat coloured;
         coloured.setForeground(colour_of(run.kind));
         if (run.kind == TokenKind::Keyword || run.kind == TokenKind::Type) coloured.setFontWeight(QFont::Bold);
-        cursor.insertText(slice(file.text, run.begin, run.end), coloured);
+        insert(cursor, slice(file.text, run.begin, run.end), coloured, spacing);
         at = run.end;
     }
-    cursor.insertText(slice(file.text, at, file.text.size()), plain);
+    insert(cursor, slice(file.text, at, file.text.size()), plain, spacing);
     moveCursor(QTextCursor::Start);
 
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { setViewportMargins(numbers_width(), 0, 0, 0); });
