@@ -14,9 +14,9 @@
 
 #include "all_programs.h"
 #include "checked_program.h"
-#include "description_json.h"
 #include "hostile_texts.h"
 #include "monkey.h"
+#include "rt/web/description_json.h"
 #include "watchdog.h"
 
 namespace {
