@@ -4,19 +4,21 @@
 #include <span>
 #include <string_view>
 
+#include "rt/code_view.h"
 #include "rt/description.h"
 #include "rt/program.h"
 
 namespace programs {
 
 /// One program as tools and cross-program tests take it: its name and folder, its window's
-/// description, its form module, and what a user typically does with it (in the step language
+/// description, its form module, its own code, and what a user typically does with it (in the step language
 /// of rt/testing/steps.h, one step a line).
 struct ProgramModule {
     std::string_view name;
     std::string_view folder;
     rt::FormDescription (*description)();
     rt::ModuleFactory make_module;
+    const rt::CodeView& (*code_view)();
     std::string_view typical_use;
 };
 

@@ -4,10 +4,15 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "all_programs.h"
 #include "window_rules.h"
+#include "rt/qt/code_window.h"
 #include "rt/qt/form_window.h"
 #include "rt/testing/qt_program.h"
 
@@ -148,8 +153,89 @@ TEST_P(WindowsTest, TheLongestTextsALabelShowsFitIt) {
     }
 }
 
+// The code view shows each program's three files as they are in its folder, byte for byte.
+TEST_P(WindowsTest, CodeViewShowsTheFilesExactly) {
+    const ProgramModule& program = GetParam();
+    QWidget program_window;
+    const rt::qt::CodeWindow code(program.code_view(), program_window);
+    ASSERT_EQ(code.tabs()->count(), 3);
+    for (int tab = 0; tab < 3; ++tab) {
+        const std::string name = code.tabs()->tabText(tab).toStdString();
+        EXPECT_EQ(name, (std::array{"form1.cpp", "window.cpp", "form1.h"}[tab]));
+        std::ifstream file(std::string(SOURCE_DIR) + "/" + std::string(program.folder) + "/" + name, std::ios::binary);
+        ASSERT_TRUE(file) << name;
+        std::ostringstream on_disk;
+        on_disk << file.rdbuf();
+        EXPECT_EQ(code.view(tab)->toPlainText().toStdString(), on_disk.str()) << name;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryProgram, WindowsTest, ::testing::ValuesIn(all().begin(), all().end()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The dice game with its code open: 代码 in the window's menu opens it, and the lines marked in
+// form1.cpp are exactly the definition of the clicked button's handler, marked while it waits
+// in its dialog too.
+TEST(CodeViewTest, ClickMarksExactlyItsHandler) {
+    const ProgramModule& program = find("orvane");
+    rt::testing::QtProgram p(program.description(), program.make_module);
+    p.window().set_code(&program.code_view());
+    const std::unique_ptr<QMenu> menu(p.window().create_context_menu());
+    const QList<QAction*> entries = menu->actions();
+    const auto entry = std::find_if(entries.begin(), entries.end(), [](QAction* a) { return a->text() == QStringLiteral("代码"); });
+    ASSERT_NE(entry, entries.end());
+    (*entry)->trigger();
+    rt::qt::CodeWindow* code = p.window().code_window();
+    ASSERT_NE(code, nullptr);
+    ASSERT_TRUE(code->isVisible());
+    EXPECT_EQ(code->windowTitle(), QStringLiteral("代码 — ") + p.window().windowTitle());
+    rt::qt::CodeTextView* handlers = code->view(rt::kHandlersFile);
+    EXPECT_FALSE(handlers->mark(rt::qt::CodeTextView::Mark::Ran)) << "nothing runs before a click";
+
+    std::optional<rt::LineRange> during_dialog;
+    rt::testing::DialogScript script({[&](QWidget* dialog) {
+        during_dialog = handlers->mark(rt::qt::CodeTextView::Mark::Ran);
+        rt::testing::type_and_accept(QStringLiteral("大"))(dialog);
+    }});
+    p.widget<QAbstractButton>("Command2")->click();
+    ASSERT_TRUE(script.done());
+    const auto marked = handlers->mark(rt::qt::CodeTextView::Mark::Ran);
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(during_dialog, marked);
+    EXPECT_EQ(code->tabs()->currentWidget(), handlers);
+    EXPECT_TRUE(handlers->line_text(marked->first).startsWith(QStringLiteral("void Form1::Command2_Click() {")))
+        << handlers->line_text(marked->first).toStdString();
+    EXPECT_EQ(handlers->line_text(marked->last), QStringLiteral("}"));
+    for (int line = marked->first + 1; line < marked->last; ++line)
+        EXPECT_FALSE(handlers->line_text(line).startsWith(QLatin1Char('}'))) << "the handler ends at line " << line;
+    EXPECT_EQ(code->accessibleDescription(), QStringLiteral("运行了 Command2_Click"));
+
+    code->close();
+    EXPECT_FALSE(handlers->mark(rt::qt::CodeTextView::Mark::Ran)) << "a closed view marks nothing";
+}
+
+// F2 opens the code; focus on a control marks its row in window.cpp, without leaving the tab
+// that is shown.
+TEST(CodeViewTest, FocusMarksTheControlsRow) {
+    const ProgramModule& program = find("orvane");
+    rt::testing::QtProgram p(program.description(), program.make_module);
+    p.window().set_code(&program.code_view());
+    ASSERT_TRUE(rt::testing::activate(p.window()));
+    rt::testing::press_key(Qt::Key_F2);
+    rt::qt::CodeWindow* code = p.window().code_window();
+    ASSERT_NE(code, nullptr);
+    ASSERT_TRUE(code->isVisible());
+    EXPECT_EQ(code->accessibleName(), QStringLiteral("代码：form1.cpp"));
+    p.widget<QWidget>("Command4")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.widget<QWidget>("Command4")->hasFocus(); }));
+    rt::qt::CodeTextView* window_file = code->view(rt::kWindowFile);
+    const auto marked = window_file->mark(rt::qt::CodeTextView::Mark::Focus);
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->first, marked->last);
+    EXPECT_TRUE(window_file->line_text(marked->first).contains(QStringLiteral("button(\"Command4\"")))
+        << window_file->line_text(marked->first).toStdString();
+    EXPECT_EQ(code->tabs()->currentIndex(), static_cast<int>(rt::kHandlersFile)) << "the tab stays";
+}
 
 }  // namespace
 }  // namespace programs

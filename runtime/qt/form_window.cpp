@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "rt/qt/code_window.h"
 #include "rt/qt/controls.h"
 #include "rt/qt/fonts.h"
 
@@ -117,6 +118,8 @@ void FormWindow::add_shortcuts() {
     add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { set_zoom(kDescribedZoom); });
     // A text box takes Ctrl+C for itself before the shortcut sees it.
     add(QKeySequence::Copy, [this] { m_surface->copy(); });
+    // F2: no browser or common desktop takes it, and a text box leaves it alone.
+    add(QKeySequence(Qt::Key_F2), [this] { show_code(); });
     // The Menu key reaches the focused control as a context menu event from the platform;
     // Shift+F10 does the same here.
     add(QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] {
@@ -129,6 +132,8 @@ void FormWindow::add_shortcuts() {
 
 void FormWindow::click(CommandButton& button) {
     const QPointer<QWidget> focused = focusWidget();
+    // The handler starts now (a disabled button runs none); the mark stays while it runs.
+    if (CodeWindow* code = shown_code_window(); code != nullptr && button.Enabled()) code->mark_handler(button.name());
     m_program.click(button);
     if (focused != nullptr && !focused->isEnabled()) focus_next_enabled_after(focused);
 }
@@ -220,6 +225,11 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 // Ctrl+wheel zooms wherever on the window the pointer is, before any control sees the wheel.
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && wheel_zooms(static_cast<QWheelEvent&>(*event))) return true;
+    if (event->type() == QEvent::FocusIn) {
+        if (CodeWindow* code = shown_code_window())
+            for (const auto& [control, widget] : m_widgets)
+                if (widget == watched) code->mark_control(control->name());
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -234,9 +244,40 @@ bool FormWindow::wheel_zooms(const QWheelEvent& event) {
 // Right clicks on controls that have no menu of their own, and the keyboard's menu keys on
 // buttons, open the printing area's menu.
 void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = m_surface->create_context_menu();
+    QMenu* menu = create_context_menu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+QMenu* FormWindow::create_context_menu() {
+    QMenu* menu = m_surface->create_context_menu();
+    if (m_code != nullptr) connect(menu->addAction(QStringLiteral("代码")), &QAction::triggered, this, &FormWindow::show_code);
+    return menu;
+}
+
+void FormWindow::show_code() {
+    if (m_code == nullptr) return;
+    const bool first = m_code_window == nullptr;
+    if (first) m_code_window = new CodeWindow(*m_code, *this);
+    if (first || !m_code_window->isVisible()) {
+        m_code_window->show_beside_program();
+        if (QWidget* focused = focusWidget())
+            for (const auto& [control, widget] : m_widgets)
+                if (widget == focused) m_code_window->mark_control(control->name());
+    } else {
+        m_code_window->raise();
+        m_code_window->activateWindow();
+    }
+}
+
+CodeWindow* FormWindow::shown_code_window() const {
+    return m_code_window != nullptr && m_code_window->isVisible() ? m_code_window : nullptr;
+}
+
+// The code closes with its program.
+void FormWindow::closeEvent(QCloseEvent* event) {
+    if (m_code_window != nullptr) m_code_window->close();
+    QWidget::closeEvent(event);
 }
 
 }  // namespace rt::qt

@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -51,12 +50,6 @@ QMenu* PrintSurface::create_context_menu() {
     action->setEnabled(!m_form.printed().text().empty());
     connect(action, &QAction::triggered, this, &PrintSurface::copy);
     return menu;
-}
-
-void PrintSurface::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = create_context_menu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
 }
 
 void PrintSurface::paintEvent(QPaintEvent* event) {

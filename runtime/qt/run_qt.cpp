@@ -13,7 +13,8 @@
 
 namespace rt {
 
-int run_qt(const FormDescription& description, const ModuleFactory& make_module, int argc, char** argv) {
+int run_qt(const FormDescription& description, const ModuleFactory& make_module, const CodeView& code, int argc,
+           char** argv) {
     if (const auto status = qt::handle_command_line(qt::this_program(), argc, argv)) return *status;
     QApplication application(argc, argv);
     qt::set_up_application(application);
@@ -30,6 +31,7 @@ int run_qt(const FormDescription& description, const ModuleFactory& make_module,
         return 2;
     }
     qt::FormWindow window(*program);
+    window.set_code(&code);
     dialogs.set_parent(&window);
     qt::report_first_frame(window);
     qt::show_main_window(window);

@@ -27,12 +27,12 @@ public:
     /// Puts the printed text, as screen readers get it, on the clipboard; with nothing printed
     /// the clipboard keeps what it has.
     void copy() const;
-    /// The context menu of the printing area, at the zoom: "复制" copies.
+    /// The context menu of the printing area, at the zoom: "复制" copies. Its window opens it, on a
+    /// right click here too, and adds its own entries.
     QMenu* create_context_menu();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     const Form& m_form;
