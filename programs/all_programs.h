@@ -11,8 +11,9 @@
 namespace programs {
 
 /// One program as tools and cross-program tests take it: its name and folder, its window's
-/// description, its form module, its own code, and what a user typically does with it (in the step language
-/// of rt/testing/steps.h, one step a line).
+/// description, its form module, its own code (null in the web build, whose page shows no code
+/// yet), and what a user typically does with it (in the step language of rt/testing/steps.h,
+/// one step a line).
 struct ProgramModule {
     std::string_view name;
     std::string_view folder;
