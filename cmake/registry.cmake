@@ -3,8 +3,9 @@
 # and from each program's folder:
 # - programs.json in the build folder: the list for the scripts (Python, JavaScript, shell),
 #   each program with its texts and its typical use (the folder's typical_use.txt);
-# - the C++ registry (program_registry.cpp) behind programs::all();
-# - program_table(): a C++ table over the programs for the tools and cross-program tests.
+# - the rows programs::all() includes (programs/all_programs.cpp);
+# - program_rows(): rows over the programs for the C++ that lists them; program_files(): the
+#   files of one kind in every program's folder.
 # Each program's folder is also its C++ namespace.
 
 # json_string(OUT TEXT): TEXT as a JSON string.
@@ -85,3 +86,14 @@ string(SUBSTRING ${PROGRAM_COUNT_EN} 0 1 first)
 string(SUBSTRING ${PROGRAM_COUNT_EN} 1 -1 rest)
 string(TOUPPER ${first} first)
 set(PROGRAM_COUNT_EN_CAPITALISED ${first}${rest})
+
+# program_files(OUT PATTERN): the files that match PATTERN (a glob, e.g. tests/rules.cpp or
+# tests/valgrind_*_test.cpp) in every program's folder, in the programs' order.
+function(program_files out pattern)
+    set(files "")
+    foreach(name IN LISTS PROGRAM_NAMES)
+        file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${PROGRAM_${name}_FOLDER}/${pattern})
+        list(APPEND files ${found})
+    endforeach()
+    set(${out} ${files} PARENT_SCOPE)
+endfunction()

@@ -8,32 +8,32 @@
 
 namespace rt::testing {
 
-Step parse_step(std::string_view line) {
-    auto after = [&](std::string_view prefix) { return std::string(line.substr(prefix.size())); };
-    if (line.starts_with("type:") || line.starts_with("compose:")) {
-        const bool compose = line.starts_with("compose:");
+Step parse_step(std::string_view step) {
+    auto after = [&](std::string_view prefix) { return std::string(step.substr(prefix.size())); };
+    if (step.starts_with("type:") || step.starts_with("compose:")) {
+        const bool compose = step.starts_with("compose:");
         const std::string rest = after(compose ? "compose:" : "type:");
         const auto equals = rest.find('=');
-        if (equals == std::string::npos) throw std::invalid_argument("no '=' in the step " + std::string(line));
+        if (equals == std::string::npos) throw std::invalid_argument("no '=' in the step " + std::string(step));
         // A composition commits what follows its second '='.
         const auto committed = compose ? rest.find('=', equals + 1) : equals;
-        if (committed == std::string::npos) throw std::invalid_argument("no text to commit in " + std::string(line));
+        if (committed == std::string::npos) throw std::invalid_argument("no text to commit in " + std::string(step));
         return {compose ? Step::Kind::Compose : Step::Kind::Type, rest.substr(0, equals), rest.substr(committed + 1), {}};
     }
-    if (line.starts_with("answer:")) return {Step::Kind::Answer, "", after("answer:"), {}};
-    if (line == "cancel") return {Step::Kind::Cancel, "", "", {}};
-    if (line.starts_with("click:")) return {Step::Kind::Click, after("click:"), "", {}};
-    if (line.starts_with("random:")) {
-        Step step{Step::Kind::Random, "", "", {}};
+    if (step.starts_with("answer:")) return {Step::Kind::Answer, "", after("answer:"), {}};
+    if (step == "cancel") return {Step::Kind::Cancel, "", "", {}};
+    if (step.starts_with("click:")) return {Step::Kind::Click, after("click:"), "", {}};
+    if (step.starts_with("random:")) {
+        Step random{Step::Kind::Random, "", "", {}};
         const std::string values = after("random:");
         for (std::size_t pos = 0; pos <= values.size();) {
             const std::size_t comma = std::min(values.find(',', pos), values.size());
-            step.values.push_back(std::stof(values.substr(pos, comma - pos)));
+            random.values.push_back(std::stof(values.substr(pos, comma - pos)));
             pos = comma + 1;
         }
-        return step;
+        return random;
     }
-    throw std::invalid_argument("unknown step " + std::string(line));
+    throw std::invalid_argument("unknown step " + std::string(step));
 }
 
 std::vector<Step> parse_steps(std::string_view text) {
