@@ -18,6 +18,7 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
+import { controlStates } from "./page_state.mjs";
 
 const [pagePath, outcomeTool, programsJson, shotDir] = process.argv.slice(2);
 if (!programsJson) {
@@ -192,20 +193,8 @@ async function perform(page, steps) {
 
 /** What the window shows, in scripted_outcome's form. */
 async function windowState(page) {
-    return page.evaluate(() => {
-        const controls = {};
-        for (const element of document.querySelectorAll("[data-control]")) {
-            // Labels show their ForeColor; buttons and boxes keep the host's colours (black).
-            const label = element.classList.contains("label");
-            const [r, g, b] = label ? getComputedStyle(element).color.match(/\d+/g).map(Number) : [0, 0, 0];
-            controls[element.dataset.control] = {
-                text: element instanceof HTMLInputElement ? element.value : element.textContent,
-                enabled: !(element instanceof HTMLButtonElement && element.disabled),
-                fore: r | (g << 8) | (b << 16),
-            };
-        }
-        return { controls, printed: document.querySelector("[role=log]").textContent };
-    });
+    return { controls: await page.evaluate(controlStates),
+             printed: await page.evaluate(() => document.querySelector("[role=log]").textContent) };
 }
 
 async function shot(page, name) {

@@ -20,6 +20,7 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
+import { controlStates } from "./page_state.mjs";
 
 const [mode, pagePath, driverJs] = process.argv.slice(2);
 if (!["sweep", "monkey"].includes(mode) || !driverJs) {
@@ -83,16 +84,7 @@ function pageSide(midnight, hangMs) {
         return input.value;
     };
     const state = (printedFrom) => {
-        const controls = {};
-        for (const element of document.querySelectorAll("[data-control]")) {
-            const label = element.classList.contains("label");
-            const [r, g, b] = label ? getComputedStyle(element).color.match(/\d+/g).map(Number) : [0, 0, 0];
-            controls[element.dataset.control] = {
-                text: element instanceof HTMLInputElement ? element.value : element.textContent,
-                enabled: !(element instanceof HTMLButtonElement && element.disabled),
-                fore: r | (g << 8) | (b << 16),
-            };
-        }
+        const controls = window.controlStates();
         const printed = document.querySelector("[role=log]").textContent;
         return { controls, printedLength: printed.length, printedTail: printed.slice(printedFrom) };
     };
@@ -276,6 +268,7 @@ async function newPage() {
     page.on("console", (message) => {
         if (message.type() === "error" || message.type() === "warn") pageProblems.push(message.text());
     });
+    await page.evaluateOnNewDocument(`window.controlStates = ${controlStates};`);
     await page.evaluateOnNewDocument(pageSide, MIDNIGHT_MS, HANG_MS);
     await page.goto(pageUrl);
     await page.waitForSelector("#launcher[data-ready]", { timeout: HANG_MS });
