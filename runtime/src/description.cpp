@@ -2,6 +2,7 @@
 #include "rt/description.h"
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 
 #include "rt/errors.h"
@@ -60,6 +61,34 @@ void validate(const FormDescription& form) {
         if (describer == form.controls.end() || describer->kind != ControlKind::Label || describer->name == c.name)
             throw DescriptionError(where + "." + c.name + ": " + c.options.labelled_by + " is no other label of the form");
     }
+}
+
+std::vector<std::size_t> reading_order(const FormDescription& form) {
+    const std::vector<ControlDescription>& controls = form.controls;
+    std::vector<std::size_t> by_place(controls.size());
+    std::iota(by_place.begin(), by_place.end(), std::size_t{0});
+    std::stable_sort(by_place.begin(), by_place.end(), [&](std::size_t a, std::size_t b) {
+        return std::pair(controls[a].top, controls[a].left) < std::pair(controls[b].top, controls[b].left);
+    });
+    std::vector<std::size_t> order;
+    std::vector<bool> placed(controls.size(), false);
+    // A control, then the values it describes, each followed by what it describes in turn.
+    const auto place = [&](std::size_t first) {
+        std::vector<std::size_t> pending{first};
+        while (!pending.empty()) {
+            const std::size_t i = pending.back();
+            pending.pop_back();
+            if (placed[i]) continue;
+            placed[i] = true;
+            order.push_back(i);
+            for (auto it = by_place.rbegin(); it != by_place.rend(); ++it)
+                if (!placed[*it] && controls[*it].options.labelled_by == controls[i].name) pending.push_back(*it);
+        }
+    };
+    for (const std::size_t i : by_place)
+        if (controls[i].options.labelled_by.empty()) place(i);
+    for (const std::size_t i : by_place) place(i);  // values whose label is missing
+    return order;
 }
 
 }  // namespace rt

@@ -158,5 +158,21 @@ TEST(StartUpTest, MistakesInTheDescriptionFailAtStartUp) {
     EXPECT_NO_THROW(validate(two_buttons()));
 }
 
+TEST(ReadingOrderTest, TopToBottomThenLeftToRightEachValueAfterItsLabel) {
+    // clang-format off
+    const FormDescription form{.caption = "测试", .width = 9000, .height = 3000, .controls = {
+        button("Ok",     "确定",  600, 2000, 900, 300, runtime_font),
+        label ("Value",  "50",   1800,  240, 500, 300, runtime_font, {.labelled_by = "Name"}),
+        label ("Die",    "",     3000,  960, 900, 300, runtime_font, {.labelled_by = "DieName"}),
+        label ("Name",   "筹码",  240,  240, 900, 300, runtime_font),
+        label ("DieName","色子",  3000,  240, 900, 300, runtime_font),
+        label ("Later",  "回合",  7000,  600, 900, 300, runtime_font),
+    }};
+    // clang-format on
+    std::vector<std::string> names;
+    for (const std::size_t i : reading_order(form)) names.push_back(form.controls[i].name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Name", "Value", "DieName", "Die", "Later", "Ok"}));
+}
+
 }  // namespace
 }  // namespace rt

@@ -96,4 +96,9 @@ inline ControlDescription button(std::string name, Text caption, int left, int t
 /// text box.
 void validate(const FormDescription& form);
 
+/// The controls' indices in the order a reader takes them in: top to bottom, then left to
+/// right, each value straight after the label that describes it ("当前筹码", "50"). Screen
+/// reader announcements, the page's element order and narrow layouts all follow it.
+std::vector<std::size_t> reading_order(const FormDescription& form);
+
 }  // namespace rt
