@@ -4,9 +4,12 @@
 // private Xvfb. The two are started alternately, so that both see the same machine.
 //
 //   startup-bench [--bin DIR] [--rounds N] [--idle SECONDS] [--platform offscreen|xcb|both]
-//                 [--family FAMILY] [PROGRAM...]
+//                 [--family FAMILY] [--against DIR] [PROGRAM...]
 //   startup-bench --bare-command PROGRAM    (the bare window's command line, NUL-separated, for
 //                                            profiling it beside the program: xargs -0)
+//
+// With --against DIR each program is compared with the same program built in DIR (a commit
+// before a change) instead of the bare window.
 //
 // Per start: the time from spawning the process to its first painted frame and the CPU time it
 // used until then (both reported by the process itself, see RT_FIRST_FRAME_REPORT). Per idle run
@@ -56,6 +59,7 @@ struct Options {
     std::string family = "AR PL UMing CN";
     std::vector<std::string> programs;
     std::string bare_command_of;
+    std::string against;  // the other build's bin directory; empty for the bare window
 };
 
 /// A child process whose standard output is read line by line.
@@ -182,6 +186,12 @@ std::vector<std::string> bare_command(const Options& options, const rt::FormDesc
     return command;
 }
 
+/// What a program is measured against: the bare window, or the same program from another build.
+std::vector<std::string> other_command(const Options& options, const programs::ProgramModule& program) {
+    if (options.against.empty()) return bare_command(options, program.description());
+    return {options.against + "/" + std::string(program.name)};
+}
+
 struct Samples {
     std::vector<double> ms, cpu_ms, rss_mib, idle_percent;
     std::vector<int> idle_paints;
@@ -291,14 +301,14 @@ void run_platform(const Options& options, const std::string& platform) {
     // of the libraries and fonts are not what a user's start sees.
     for (const auto* program : chosen) {
         Samples discarded;
-        measure_start(bare_command(options, program->description()), quit_env, discarded);
+        measure_start(other_command(options, *program), quit_env, discarded);
         measure_start({options.bin + "/" + std::string(program->name)}, quit_env, discarded);
     }
     for (int round = 0; round < options.rounds; ++round) {
         for (const auto* program : chosen) {
             const std::string name(program->name);
             const std::vector<std::string> own{options.bin + "/" + name};
-            const auto bare = bare_command(options, program->description());
+            const auto bare = other_command(options, *program);
             // Alternate which goes first, so that neither always follows the other.
             if (round % 2 == 0) {
                 measure_start(bare, quit_env, bare_samples[name]);
@@ -314,7 +324,7 @@ void run_platform(const Options& options, const std::string& platform) {
         std::vector<std::pair<std::vector<std::string>, Samples*>> runs;
         for (const auto* program : chosen) {
             const std::string name(program->name);
-            runs.push_back({bare_command(options, program->description()), &bare_samples[name]});
+            runs.push_back({other_command(options, *program), &bare_samples[name]});
             runs.push_back({{options.bin + "/" + name}, &program_samples[name]});
         }
         measure_idle(runs, watch_env, options.idle_seconds);
@@ -323,8 +333,9 @@ void run_platform(const Options& options, const std::string& platform) {
     std::printf("\n%s platform, %d alternating starts each; times in ms, memory in MiB\n", platform.c_str(), options.rounds);
     std::printf("%-8s | %21s | %21s | %17s | %23s | %s\n", "program", "first frame min (med)", "CPU to frame min (med)",
                 "peak RSS (med)", "ratios frame/CPU/RSS", "idle CPU %, repaints");
-    std::printf("%-8s | %21s | %21s | %17s | %23s | %s\n", "", "program / bare", "program / bare", "program / bare", "",
-                "program / bare");
+    const std::string versus = options.against.empty() ? "program / bare" : "program / before";
+    std::printf("%-8s | %21s | %21s | %17s | %23s | %s\n", "", versus.c_str(), versus.c_str(), versus.c_str(), "",
+                versus.c_str());
     for (const auto* program : chosen) {
         const std::string name(program->name);
         const Samples& p = program_samples[name];
@@ -351,6 +362,7 @@ Options parse(int argc, char** argv) {
         else if (arg == "--idle") options.idle_seconds = std::stod(value());
         else if (arg == "--family") options.family = value();
         else if (arg == "--bare-command") options.bare_command_of = value();
+        else if (arg == "--against") options.against = value();
         else if (arg == "--platform") {
             const std::string p = value();
             options.platforms = p == "both" ? std::vector<std::string>{"offscreen", "xcb"} : std::vector<std::string>{p};

@@ -215,7 +215,7 @@ TEST(CodeViewTest, ClickMarksExactlyItsHandler) {
 }
 
 // F2 opens the code; focus on a control marks its row in window.cpp, without leaving the tab
-// that is shown.
+// that is shown; the zoom keys zoom the code.
 TEST(CodeViewTest, FocusMarksTheControlsRow) {
     const ProgramModule& program = find("orvane");
     rt::testing::QtProgram p(program.description(), program.make_module);
@@ -235,6 +235,15 @@ TEST(CodeViewTest, FocusMarksTheControlsRow) {
     EXPECT_TRUE(window_file->line_text(marked->first).contains(QStringLiteral("button(\"Command4\"")))
         << window_file->line_text(marked->first).toStdString();
     EXPECT_EQ(code->tabs()->currentIndex(), static_cast<int>(rt::kHandlersFile)) << "the tab stays";
+
+    // The code zooms with the programs' keys, for a projector.
+    code->activateWindow();
+    const int described = code->zoom();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == code; }));
+    rt::testing::press_key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(code->zoom(), described);
+    rt::testing::press_key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(code->zoom(), described);
 }
 
 }  // namespace
