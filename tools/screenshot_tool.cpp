@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Draws each program's window after its typical use, and the launcher, into DIR/NAME.png.
-// Random values are scripted, so the pictures come out the same every time.
+// Draws each program's window after its typical use, and the launcher, into DIR/NAME.png, and
+// the dice game with its code beside it into DIR/orvane-code.png. Random values are scripted,
+// so the pictures come out the same every time.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -13,6 +16,7 @@
 
 #include "all_programs.h"
 #include "rt/qt/application_setup.h"
+#include "rt/qt/code_window.h"
 #include "launcher_window.h"
 #include "rt/testing/qt_program.h"
 #include "rt/testing/steps.h"
@@ -51,6 +55,25 @@ bool save(QWidget& window, const QDir& dir, const char* name) {
     return saved;
 }
 
+/// The program window and its code window side by side, on the page's grey, as a user sees
+/// them after 代码 and a click.
+bool save_with_code(QtProgram& p, const QDir& dir, const char* name) {
+    QApplication::processEvents();
+    const QPixmap window = p.window().grab();
+    const QPixmap code = p.window().code_window()->grab();
+    constexpr int kGap = 16;
+    QPixmap both(window.width() + kGap + code.width(), std::max(window.height(), code.height()));
+    both.fill(QColor(0xD8, 0xDD, 0xE3));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, window);
+    painter.drawPixmap(window.width() + kGap, 0, code);
+    painter.end();
+    const QString path = dir.filePath(QStringLiteral("%1.png").arg(QLatin1String(name)));
+    const bool saved = both.save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +90,16 @@ int main(int argc, char** argv) {
         perform(p, rt::testing::parse_steps(program.typical_use));
         ok &= save(p.window(), dir, std::string(program.name).c_str());
     }
+    // The code view beside the dice game: opened first, so the round's last click, 掷色子, is
+    // the handler marked.
+    const programs::ProgramModule& dice = programs::find("orvane");
+    QtProgram with_code(dice.description(), dice.make_module);
+    with_code.window().set_code(&dice.code_view());
+    with_code.window().show();
+    with_code.window().show_code();
+    perform(with_code, rt::testing::parse_steps(dice.typical_use));
+    ok &= save_with_code(with_code, dir, "orvane-code");
+
     launcher::LauncherWindow launcher(QStringLiteral("/nonexistent"));
     launcher.show();
     ok &= save(launcher, dir, "teaching-programs");
