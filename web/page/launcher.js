@@ -142,7 +142,7 @@ class Page {
         if (runner === null) return;
         if (runner.busy && this.shown !== null && this.addressedProgram() !== this.shown) {
             // Back while a dialog is open: the window stays, at its address, and the dialog ends.
-            history.pushState(null, "", "#" + this.shown.name);
+            history.pushState(null, "", "#" + this.shown.name + (this.code?.shown ? CODE_ADDRESS : ""));
             cancelOpenBox();
             return;
         }
