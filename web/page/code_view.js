@@ -27,7 +27,7 @@ const WIDE_CHARACTERS = /[\u2E80-\u9FFF\uF900-\uFAFF\uFF00-\uFF60\uFFE0-\uFFE6]+
 
 /**
  * Appends a piece of code, its wide characters in the Song face (two columns wide, see
- * CodeView.alignWideCharacters), the rest as text.
+ * style.css), the rest as text.
  * @param {Node} parent
  * @param {string} text
  */
@@ -122,31 +122,46 @@ class CodeView {
         panel.tabIndex = 0;
         panel.setAttribute("role", "tabpanel");
         panel.setAttribute("aria-labelledby", tab.id);
-        const numbers = document.createElement("div");
-        numbers.className = "code-numbers";
-        numbers.setAttribute("aria-hidden", "true");
-        numbers.textContent = Array.from({ length: lineCount(file.text) }, (_, line) => line + 1).join("\n");
         const column = document.createElement("div");
         column.className = "code-column";
         const mark = document.createElement("div");
         mark.className = index === HANDLERS_FILE ? "code-mark ran" : "code-mark focused";
         mark.hidden = true;
-        const text = document.createElement("pre");
-        text.className = "code-text";
-        text.append(colouredCode(file));
-        column.append(mark, text);
-        const body = document.createElement("div");
-        body.className = "code-body";
-        body.append(numbers, column);
-        panel.append(body);
+        column.append(mark);
+        panel.append(column);
         this.element.append(panel);
         this.tabs.push(tab);
         this.panels.push(panel);
         this.marks.push(mark);
     }
 
+    /**
+     * Lays a file's text out in its panel, with its line numbers beside it: when its tab is
+     * first shown.
+     * @param {number} index
+     */
+    fillPanel(index) {
+        const panel = this.panels[index];
+        const column = /** @type {HTMLElement} */ (panel.firstElementChild);
+        if (column.querySelector(".code-text") !== null) return;
+        const file = this.data.files[index];
+        const numbers = document.createElement("div");
+        numbers.className = "code-numbers";
+        numbers.setAttribute("aria-hidden", "true");
+        numbers.textContent = Array.from({ length: lineCount(file.text) }, (_, line) => line + 1).join("\n");
+        const text = document.createElement("pre");
+        text.className = "code-text";
+        text.append(colouredCode(file));
+        column.append(text);
+        const body = document.createElement("div");
+        body.className = "code-body";
+        body.append(numbers, column);
+        panel.append(body);
+    }
+
     /** Shows a file's tab; the view is named by it ("代码：form1.cpp"). */
     select(/** @type {number} */ index) {
+        this.fillPanel(index);
         this.tabs.forEach((tab, i) => tab.setAttribute("aria-selected", String(i === index)));
         this.panels.forEach((panel, i) => { panel.hidden = i !== index; });
         this.element.setAttribute("aria-label", "代码：" + this.data.files[index].name);
@@ -195,24 +210,6 @@ class CodeView {
         if (top < panel.scrollTop || bottom > panel.scrollTop + shown)
             panel.scrollTop = bottom - top <= shown ? top - (shown - (bottom - top)) / 2 : top;
         announce("运行了 " + handler.handler);
-    }
-
-    /**
-     * Makes each wide character two columns of the monospace face wide, so the window
-     * description's columns stay aligned: measured once, on the shown tab, as the faces the
-     * browser found may be any.
-     */
-    alignWideCharacters() {
-        const text = this.panels.find((panel) => !panel.hidden)?.querySelector("pre");
-        const wide = text?.querySelector(".wide");
-        if (!text || !wide) return;
-        const probe = document.createElement("span");
-        probe.textContent = "0".repeat(10);
-        text.append(probe);
-        const column = probe.getBoundingClientRect().width / 10;
-        probe.remove();
-        const glyph = wide.getBoundingClientRect().width / (wide.textContent ?? "").length;
-        this.element.style.setProperty("--wide-spacing", `${2 * column - glyph}px`);
     }
 
     /** Marks the control's row in the window description, whichever tab is shown. */
@@ -273,10 +270,8 @@ class CodePanel {
      */
     open(takeFocus) {
         if (this.shown) return;
-        const firstOpening = this.view === null;
         const view = this.view ?? this.makeView();
         this.programWindow.element.after(view.element);
-        if (firstOpening) view.alignWideCharacters();
         this.programWindow.codeButton.setAttribute("aria-expanded", "true");
         const focused = document.activeElement;
         this.returnTo = focused instanceof HTMLElement && this.programWindow.element.contains(focused) ? focused : null;
