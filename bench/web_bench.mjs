@@ -4,10 +4,12 @@
 // delivered), against a static page of the same window (no script, the same font inlined)
 // generated here from the live page, which reaches its first frame with the font; and the
 // time a Click handler takes in the page (the 100 primes), and whether it stays the same after
-// a thousand clicks have printed 100,000 primes. Fresh pages, measured interleaved, medians of
-// ROUNDS, in headless Chromium from file://.
+// a thousand clicks have printed 100,000 primes; the code view's first opening in #orvane; and,
+// given the page of an earlier commit, its #orvane beside this one's. Fresh pages, measured
+// interleaved, medians of ROUNDS, in headless Chromium from file://.
 //
-//     bench/run --web [ROUNDS]     (builds the page, then runs node bench/web_bench.mjs PAGE ROUNDS)
+//     bench/run --web [ROUNDS [BEFORE_PAGE]]
+//         (builds the page, then runs node bench/web_bench.mjs PAGE ROUNDS [BEFORE_PAGE])
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { cpus, tmpdir, totalmem } from "node:os";
 import path from "node:path";
@@ -19,6 +21,7 @@ const { default: puppeteer } = await import(
     pathToFileURL(path.join(top, "web/tests/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js")).href);
 const pagePath = path.resolve(process.argv[2] ?? path.join(top, "build-web/teaching-programs.html"));
 const rounds = Number(process.argv[3] ?? 21);
+const beforePath = process.argv[4];
 const pageUrl = pathToFileURL(pagePath).href;
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -94,6 +97,34 @@ async function clickHandlerMs(browser) {
 }
 
 /**
+ * The code view's first opening in a fresh #orvane: from the click on 代码 until the view is
+ * laid out (its code read and built), and until the frame after it has been drawn.
+ */
+async function codeViewOpening(browser) {
+    const laidOut = [];
+    const drawn = [];
+    for (let round = 0; round < rounds; ++round) {
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.goto(`${pageUrl}#orvane`);
+        await page.waitForSelector(".window[data-ready]");
+        const times = await page.evaluate(async () => {
+            const start = performance.now();
+            document.querySelector(".titlebar .code").click();
+            void document.querySelector(".code-view").offsetHeight;
+            const laidOut = performance.now() - start;
+            await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+            return { laidOut, drawn: performance.now() - start };
+        });
+        laidOut.push(times.laidOut);
+        drawn.push(times.drawn);
+        await context.close();
+    }
+    console.log(`Code view, first opening in #orvane: laid out after ${median(laidOut).toFixed(1)} ms, ` +
+                `drawn after ${median(drawn).toFixed(1)} ms (medians of ${rounds})`);
+}
+
+/**
  * The 100 primes clicked 1000 times in one window: the medians of clicks 10-20 and 990-1000,
  * from the click to its end in the page, and until the page is laid out again with the new
  * lines (forced at once rather than waited for, which would add the wait for the next frame).
@@ -143,25 +174,40 @@ try {
     const staticLauncher = path.join(work, "static-window-launcher.html");
     await writeStaticPage(browser, "#orvane", ".window", staticWindow);
     await writeStaticPage(browser, "", "#launcher", staticLauncher);
-    // Each page beside its static twin, measured interleaved.
+    // Each page beside its static twin (the earlier page has none of its own), measured interleaved.
     const pairs = [
         ["#orvane", `${pageUrl}#orvane`, pathToFileURL(staticWindow).href],
         ["launcher", pageUrl, pathToFileURL(staticLauncher).href],
     ];
+    if (beforePath) {
+        const before = readFileSync(beforePath);
+        console.log(`before (${beforePath}): ${kb(before.length)}, gzip -9 ${gzipSync(before, { level: 9 }).length} bytes; ` +
+                    `this page gzip -9 ${gzipSync(bytes, { level: 9 }).length} bytes`);
+        pairs.push(["#orvane before", `${pathToFileURL(path.resolve(beforePath)).href}#orvane`, null]);
+    }
     const samples = Object.fromEntries(pairs.map(([name]) => [name, { page: [], static: [] }]));
-    for (const [, url, twin] of pairs) await timeToReady(browser, url), await timeToReady(browser, twin);  // uncounted
+    for (const [, url, twin] of pairs) await timeToReady(browser, url), twin && await timeToReady(browser, twin);  // uncounted
     for (let round = 0; round < rounds; ++round) {
         for (const [name, url, twin] of pairs) {
             samples[name].page.push(await timeToReady(browser, url));
-            samples[name].static.push(await timeToReady(browser, twin));
+            if (twin) samples[name].static.push(await timeToReady(browser, twin));
         }
     }
-    for (const [name] of pairs) {
+    for (const [name] of pairs.filter(([, , twin]) => twin)) {
         const page = median(samples[name].page);
         const floor = median(samples[name].static);
         console.log(`${name}: ready after ${page.toFixed(1)} ms, its static page ${floor.toFixed(1)} ms ` +
                     `(medians of ${rounds}): ${(page / floor).toFixed(2)}x`);
     }
+    if (beforePath) {
+        const now = median(samples["#orvane"].page);
+        const before = median(samples["#orvane before"].page);
+        const allowed = Math.max(5, 0.05 * before);
+        console.log(`#orvane ready: ${now.toFixed(1)} ms, before ${before.toFixed(1)} ms: ` +
+                    `${(now - before).toFixed(1)} ms apart, ${Math.abs(now - before) <= allowed ? "within" : "beyond"} ` +
+                    `max(5 ms, 5 %) = ${allowed.toFixed(1)} ms`);
+    }
+    await codeViewOpening(browser);
     console.log(`Click handler, 100 primes printed: ${(await clickHandlerMs(browser)).toFixed(2)} ms (median of ${rounds})`);
     await clickCostAfterMuchPrinted(browser);
 } finally {

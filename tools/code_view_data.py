@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes a program's code view as C++ data: its form1.cpp, window.cpp and form1.h exactly as
-they are, their colour runs from Pygments' C++ lexer, each bound handler's lines (found from the
-tokens) and each control's row in the window description.
+"""Writes a program's code view as data: its form1.cpp, window.cpp and form1.h exactly as they
+are, their colour runs from Pygments' C++ lexer, each bound handler's lines (found from the
+tokens) and each control's row in the window description. As C++ for the desktop (OUTPUT.cpp),
+or as JSON for the web page (OUTPUT.json; written so that it can sit inside a <script> element).
 
-usage: code_view_data.py NAMESPACE FOLDER OUTPUT.cpp
+usage: code_view_data.py NAMESPACE FOLDER OUTPUT.cpp|OUTPUT.json
 """
+import json
 import sys
 
 from pygments.lexers import CppLexer
@@ -138,41 +140,74 @@ def cxx_string(text):
     return "\n        ".join(literals) if literals else '""'
 
 
-def main():
-    namespace, folder, output = sys.argv[1:4]
+def code_view(folder):
+    """The files' texts, their runs, the bound handlers and the control rows."""
     texts = []
     for name in FILES:
         with open(f"{folder}/{name}", encoding="utf-8", newline="") as f:
             texts.append(f.read())
     lexed = [lex(text) for text in texts]
     handlers = definitions(lexed[0])
-    lines = ["// Generated from the program's folder by tools/code_view_data.py: edit those files.",
-             '#include "rt/code_view.h"', "", f"namespace {namespace} {{", "", "namespace {", ""]
-    for index, (name, text, tokens) in enumerate(zip(FILES, texts, lexed)):
-        lines.append(f"constexpr char kText{index}[] =\n        {cxx_string(text)};")
-        body = ", ".join(f"{{rt::TokenKind::{k}, {b}, {e}}}" for k, b, e in runs(tokens))
-        lines.append(f"constexpr rt::TokenRun kRuns{index}[] = {{{body}}};")
-    lines.append("constexpr rt::SourceFile kFiles[] = {")
-    for index, name in enumerate(FILES):
-        lines.append(f'    {{"{name}", {{kText{index}, sizeof kText{index} - 1}}, kRuns{index}}},')
-    lines.append("};")
     bound = []
     for button, handler in bindings(lexed[0]):
         if handler not in handlers:
             sys.exit(f"{folder}/form1.cpp: {button} is bound to {handler}, which is not defined there")
-        first, last = handlers[handler]
-        bound.append(f'    {{"{button}", "{handler}", {{{first}, {last}}}}},')
+        bound.append((button, handler, handlers[handler]))
     if not bound:
         sys.exit(f"{folder}/form1.cpp: no on_click bindings found")
-    lines += ["constexpr rt::HandlerCode kHandlers[] = {"] + bound + ["};"]
-    control_rows = [f'    {{"{c}", {line}}},' for c, line in rows(lexed[1])]
-    lines += ["constexpr rt::ControlRow kRows[] = {"] + control_rows + ["};"]
+    files = [(name, text, runs(tokens)) for name, text, tokens in zip(FILES, texts, lexed)]
+    return files, bound, rows(lexed[1])
+
+
+def as_cxx(namespace, files, bound, control_rows):
+    lines = ["// Generated from the program's folder by tools/code_view_data.py: edit those files.",
+             '#include "rt/code_view.h"', "", f"namespace {namespace} {{", "", "namespace {", ""]
+    for index, (name, text, file_runs) in enumerate(files):
+        lines.append(f"constexpr char kText{index}[] =\n        {cxx_string(text)};")
+        body = ", ".join(f"{{rt::TokenKind::{k}, {b}, {e}}}" for k, b, e in file_runs)
+        lines.append(f"constexpr rt::TokenRun kRuns{index}[] = {{{body}}};")
+    lines.append("constexpr rt::SourceFile kFiles[] = {")
+    for index, (name, _, _) in enumerate(files):
+        lines.append(f'    {{"{name}", {{kText{index}, sizeof kText{index} - 1}}, kRuns{index}}},')
+    lines.append("};")
+    handlers = [f'    {{"{button}", "{handler}", {{{first}, {last}}}}},' for button, handler, (first, last) in bound]
+    lines += ["constexpr rt::HandlerCode kHandlers[] = {"] + handlers + ["};"]
+    lines += ["constexpr rt::ControlRow kRows[] = {"] + [f'    {{"{c}", {line}}},' for c, line in control_rows] + ["};"]
     lines += ["", "}  // namespace", "",
               "const rt::CodeView& code_view() {",
               "    static constexpr rt::CodeView kCode{kFiles, kHandlers, kRows};",
               "    return kCode;", "}", "", f"}}  // namespace {namespace}", ""]
+    return "\n".join(lines)
+
+
+def as_json(files, bound, control_rows):
+    """The same data for the page. A file's runs are flat, three numbers each: the kind, the
+    bytes of UTF-8 from the previous run's end to its begin, and its length in bytes (a third
+    smaller after gzip than begin and end). Kinds are their names' first letters (Keyword K,
+    Type T, String S, Number N, Comment C, Preprocessor P). "<" is escaped, so no text can end
+    the <script> element that holds it."""
+    def flat(file_runs):
+        values, previous_end = [], 0
+        for kind, begin, end in file_runs:
+            values += [kind[0], begin - previous_end, end - begin]
+            previous_end = end
+        return values
+
+    data = {
+        "files": [{"name": name, "text": text, "runs": flat(file_runs)} for name, text, file_runs in files],
+        "handlers": [{"button": button, "handler": handler, "first": first, "last": last}
+                     for button, handler, (first, last) in bound],
+        "rows": [{"control": c, "line": line} for c, line in control_rows],
+    }
+    return json.dumps(data, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
+
+
+def main():
+    namespace, folder, output = sys.argv[1:4]
+    files, bound, control_rows = code_view(folder)
+    text = as_json(files, bound, control_rows) if output.endswith(".json") else as_cxx(namespace, files, bound, control_rows)
     with open(output, "w", encoding="utf-8") as f:
-        f.write("\n".join(lines))
+        f.write(text)
 
 
 if __name__ == "__main__":

@@ -53,6 +53,15 @@ def launcher_items(programs, top):
     return "\n".join(items)
 
 
+def code_views(programs, folder):
+    """Each program's code view (code_view_data.py's JSON) as an inert data block, which the
+    browser neither parses nor lays out until the page reads it on the view's first opening."""
+    return "\n".join(
+        f'<script type="application/json" id="code-{program["name"]}">'
+        + (pathlib.Path(folder) / f'{program["name"]}.json').read_text(encoding="utf-8") + "</script>"
+        for program in programs)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--source", required=True, help="the project's top folder")
@@ -63,6 +72,7 @@ def main():
     parser.add_argument("--module-js", required=True)
     parser.add_argument("--module-wasm", required=True)
     parser.add_argument("--font", required=True)
+    parser.add_argument("--code-views", required=True, help="the folder of the programs' code views (NAME.json)")
     parser.add_argument("--output", required=True)
     args = parser.parse_args()
 
@@ -100,6 +110,7 @@ def main():
         "@STYLE@": style,
         "@EARLY_SCRIPT@": early,
         "@WASM@": wasm,
+        "@CODE_VIEWS@": code_views(programs, args.code_views),
         "@SCRIPT@": script,
     }
     for key, value in replacements.items():

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The launcher and the page's routes: the list of programs, and `#name` in the address for a
-// program's window. Closing the window returns to the launcher.
+// program's window (`#name/代码` for the window with its code beside it). Closing the window
+// returns to the launcher.
 //
 // A handler waiting in a dialog keeps its window: closing it, or an address change, takes
 // effect once the handler has finished; Back (the address leaving the program) ends the dialog
@@ -11,6 +12,9 @@ const FAILURE_TITLE = "出错了";
 const FAILURE_TEXT = "程序出了故障，已重新打开。";
 
 /** @typedef {{name: string, title: string}} ProgramEntry */
+
+/** What an address adds after a program's name to show its code as well: #orvane/代码. */
+const CODE_ADDRESS = "/代码";
 
 /** The programs of programs.tsv, written into the page by the build. */
 const PROGRAMS = PROGRAM_ENTRIES;
@@ -58,6 +62,8 @@ class Page {
         this.shown = null;
         /** @type {Uint8Array} the programs' module, kept to start it again after a failure */
         this.wasm = new Uint8Array();
+        /** @type {CodePanel | null} the shown window's code view */
+        this.code = null;
     }
 
     async start() {
@@ -74,6 +80,12 @@ class Page {
                 event.stopPropagation();
             }
         }, true);
+        // F2 opens and closes the code beside the window; not while a handler waits in a dialog.
+        document.addEventListener("keydown", (event) => {
+            if (event.key !== "F2" || this.code === null || this.runner?.busy !== false) return;
+            event.preventDefault();
+            this.code.toggle();
+        });
         if (location.hash.length <= 1) this.showLauncher();
         this.wasm = embeddedBytes(byId("module-wasm").textContent ?? "");
         this.runner = await this.startRunner();
@@ -104,15 +116,25 @@ class Page {
         this.route();
     }
 
+    /** The address after its #, decoded; null when malformed (#%E0). */
+    address() {
+        try {
+            return decodeURIComponent(location.hash.slice(1));
+        } catch {
+            return null;
+        }
+    }
+
     /** The program the address names, or null for the launcher. */
     addressedProgram() {
-        let name = location.hash.slice(1);
-        try {
-            name = decodeURIComponent(name);
-        } catch {
-            return null;  // a malformed escape (#%E0) names no program
-        }
+        const address = this.address();
+        const name = address?.endsWith(CODE_ADDRESS) ? address.slice(0, -CODE_ADDRESS.length) : address;
         return PROGRAMS.find((program) => program.name === name) ?? null;
+    }
+
+    /** Whether the address asks for the program's code too. */
+    addressShowsCode() {
+        return this.address()?.endsWith(CODE_ADDRESS) ?? false;
     }
 
     addressChanged() {
@@ -120,7 +142,7 @@ class Page {
         if (runner === null) return;
         if (runner.busy && this.shown !== null && this.addressedProgram() !== this.shown) {
             // Back while a dialog is open: the window stays, at its address, and the dialog ends.
-            history.pushState(null, "", "#" + this.shown.name);
+            history.pushState(null, "", "#" + this.shown.name + (this.code?.shown ? CODE_ADDRESS : ""));
             cancelOpenBox();
             return;
         }
@@ -132,8 +154,13 @@ class Page {
         const runner = this.runner;
         if (runner === null) return;
         const entry = this.addressedProgram();
-        if (runner.window !== null && entry === this.shown) return;
+        if (runner.window !== null && entry === this.shown) {
+            if (this.addressShowsCode()) this.code?.open(false);
+            else this.code?.close();
+            return;
+        }
         this.shown = null;
+        this.code = null;
         if (runner.window !== null) {
             runner.window.element.remove();
             runner.close();
@@ -163,7 +190,10 @@ class Page {
         const entry = this.opening;
         if (runner === null || entry === null) return;
         const programWindow = new ProgramWindow(form, iconOf(entry.name), {
-            click: (name) => runner.click(name),
+            click: (name) => {
+                if (!runner.busy) code.handlerStarts(name);
+                return runner.click(name);
+            },
             typed: (name, text) => runner.typed(name, text),
             close: () => runner.whenFree(() => {
                 // Leaving the hash would keep a "#" in the address; the launcher's own address
@@ -171,7 +201,12 @@ class Page {
                 history.pushState(null, "", location.pathname + location.search);
                 this.route();
             }),
+            code: () => code.toggle(),
         });
+        // Opened or closed by the user, the view is in the address, so a link hands out both.
+        const code = new CodePanel(entry.name, programWindow, (shown) =>
+            history.replaceState(null, "", "#" + entry.name + (shown ? CODE_ADDRESS : "")));
+        this.code = code;
         runner.window = programWindow;
         this.shown = entry;
         this.launcher.hidden = true;
@@ -181,6 +216,7 @@ class Page {
         programWindow.fit();
         const first = programWindow.tabOrder.find((c) => !(c instanceof HTMLButtonElement && c.disabled));
         (first ?? programWindow.element).focus();
+        if (this.addressShowsCode()) code.open(false);
         void this.markReady(programWindow.element);
     }
 

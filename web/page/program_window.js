@@ -13,7 +13,7 @@
  * @typedef {{caption: string, width: number, height: number, font: FontDescription,
  *            controls: ControlDescription[]}} FormDescription
  * @typedef {{click: (name: string) => Promise<void>, typed: (name: string, text: string) => void,
- *            close: () => void}} WindowCallbacks
+ *            close: () => void, code: () => void}} WindowCallbacks
  */
 
 /** CSS pixels for a length in twips: 15 twips to the pixel, as on the desktop at 96 dpi. */
@@ -74,7 +74,14 @@ class ProgramWindow {
         close.textContent = "×";
         close.setAttribute("aria-label", "关闭");
         close.addEventListener("click", () => callbacks.close());
-        titleBar.append(caption, close);
+        // The program's own code, in a panel beside the window (code_view.js).
+        this.codeButton = document.createElement("button");
+        this.codeButton.type = "button";
+        this.codeButton.className = "code";
+        this.codeButton.textContent = "代码";
+        this.codeButton.setAttribute("aria-expanded", "false");
+        this.codeButton.addEventListener("click", () => callbacks.code());
+        titleBar.append(caption, this.codeButton, close);
         this.element.setAttribute("role", "region");
         this.element.setAttribute("aria-labelledby", caption.id);
 

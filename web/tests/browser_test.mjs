@@ -3,7 +3,8 @@
 // browser session: the launcher, one typical click per program compared with the scripted host,
 // a whole dice game, a runtime error, the accessibility tree of every window, a keyboard-only
 // dice round, the dialogs' keys, hostile texts (NULs, past 32,767 characters), a held Enter,
-// closing and Back during a dialog, a malformed address, what crosses into the page per click,
+// closing and Back during a dialog, a malformed address, the code view (its marks, its key and
+// link, every program's files shown exactly), what crosses into the page per click,
 // a module broken from outside and started again, a 390 px phone screen, and over the whole
 // run no network request and no console error.
 //
@@ -16,7 +17,7 @@ import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
-import { pathToFileURL } from "node:url";
+import { fileURLToPath, pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 import { controlStates } from "./page_state.mjs";
 
@@ -40,6 +41,8 @@ const PROGRAMS = JSON.parse(readFileSync(programsJson, "utf8"));
 const TYPICAL = Object.fromEntries(PROGRAMS.map((program) =>
     [program.name, program.typical_use.filter((step) => !step.startsWith("random:"))]));
 const NAMES = Object.keys(TYPICAL);
+const SOURCE = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
+const CODE_FILES = ["form1.cpp", "window.cpp", "form1.h"];
 
 // The frozen clock of the comparison tab: 10:00:00.0005 on a fixed day, in UTC.
 const FROZEN_MS = Date.UTC(2026, 0, 5, 10, 0, 0) + 0.5;
@@ -101,8 +104,10 @@ async function watch(page) {
 }
 
 async function open(page, hash) {
-    // The address it already has would keep the window as it is: the program opens anew.
-    if (hash && page.url() === `${pageUrl}#${hash}`) await page.goto(`${pageUrl}#`);
+    // The program's address, with its code or without, would keep the window as it is: the
+    // program opens anew.
+    const program = (address) => decodeURIComponent(address).replace(/\/代码$/, "");
+    if (hash && program(new URL(page.url()).hash.slice(1)) === program(hash)) await page.goto(`${pageUrl}#`);
     await page.goto(`${pageUrl}#${hash}`);
     await page.waitForSelector(hash ? ".window[data-ready]" : "#launcher[data-ready]");
 }
@@ -603,6 +608,140 @@ try {
         check(probeErrors.some((e) => e.includes("failed")), `the console was not told: ${probeErrors}`);
     });
     await probe.close();
+
+    // --- The code view ---------------------------------------------------------------------
+
+    /** A program's file from the source tree, as bytes. */
+    const sourceFile = (name, file) =>
+        readFileSync(path.join(SOURCE, PROGRAMS.find((p) => p.name === name).folder, file));
+    /**
+     * The lines the shown tab's mark covers, read back from where the text is drawn: every line
+     * whose start lies within the mark (which must be in view). [first, last], or what is wrong.
+     */
+    const markedLines = (page) => page.evaluate(() => {
+        const panel = document.querySelector(".code-file:not([hidden])");
+        const mark = panel.querySelector(".code-mark");
+        if (mark.hidden) return "no mark";
+        const rect = mark.getBoundingClientRect();
+        const shown = panel.getBoundingClientRect();
+        if (rect.top < shown.top || rect.bottom > shown.bottom) return "not in view";
+        const covered = [];
+        const walker = document.createTreeWalker(panel.querySelector(".code-text"), NodeFilter.SHOW_TEXT);
+        let line = 0;
+        let lineStarts = true;
+        for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
+            for (let i = 0; i < node.data.length; ++i) {
+                if (lineStarts) {
+                    // The line's first character (its line break, on an empty line): a position
+                    // alone may be drawn at the end of the line before.
+                    line += 1;
+                    const start = document.createRange();
+                    start.setStart(node, i);
+                    start.setEnd(node, i + 1);
+                    const box = start.getBoundingClientRect();
+                    if (box.top + box.height / 2 > rect.top && box.top + box.height / 2 < rect.bottom) covered.push(line);
+                }
+                lineStarts = node.data[i] === "\n";
+            }
+        }
+        const [first, last] = [covered[0], covered.at(-1)];
+        return covered.length === last - first + 1 ? [first, last] : covered;
+    });
+    /** From the source: the lines of the handler the button is bound to, to its closing brace. */
+    const handlerLines = (name, button) => {
+        const lines = sourceFile(name, "form1.cpp").toString().split("\n");
+        const bound = new RegExp(`on_click\\(${button}, &Form1::(\\w+)\\)`);
+        const handler = lines.map((line) => bound.exec(line)?.[1]).find(Boolean);
+        const first = lines.findIndex((line) => line.startsWith(`void Form1::${handler}()`));
+        const last = lines.findIndex((line, i) => i > first && line === "}");
+        return { handler, lines: [first + 1, last + 1] };
+    };
+    const announced = (page, sentence) =>
+        page.waitForFunction((s) => document.getElementById("announcer")?.textContent === s, {}, sentence);
+    const codeState = (page) => page.evaluate(() => ({
+        region: document.querySelector(".code-view[role=region]")?.getAttribute("aria-label") ?? null,
+        tab: document.querySelector(".code-view [aria-selected=true]")?.textContent ?? null,
+        focus: document.activeElement?.dataset?.control ?? document.activeElement?.getAttribute("role") ?? null,
+        address: decodeURIComponent(location.hash),
+    }));
+
+    await run("CodeViewMarksTheHandlerThatRanUntilTheNextClick", async () => {
+        await open(page, "orvane");
+        await page.click(".titlebar .code");
+        same(await codeState(page), { region: "代码：form1.cpp", tab: "form1.cpp", focus: "tab", address: "#orvane/代码" },
+             "the view opened by 代码");
+        // The mark stays while the handler waits in its dialog, and after it.
+        const bet = handlerLines("orvane", "Command2");
+        await page.click('[data-control="Command2"]');
+        await settle(page);
+        same(await markedLines(page), bet.lines, `${bet.handler} waiting in its dialog`);
+        await announced(page, `运行了 ${bet.handler}`);
+        await answerDialogs(page, ["大"]);
+        same(await markedLines(page), bet.lines, `${bet.handler} after it`);
+        // A click on another button marks that one's handler only, from another tab too.
+        await page.click("#code-tab-1");
+        const stake = handlerLines("orvane", "Command3");
+        await perform(page, ["answer:15", "click:Command3"]);
+        same((await codeState(page)).tab, "form1.cpp", "the tab the handler is on");
+        same(await markedLines(page), stake.lines, stake.handler);
+        await announced(page, `运行了 ${stake.handler}`);
+    });
+
+    await run("CodeViewMarksTheFocusedControlsRow", async () => {
+        await open(page, "orvane");
+        await page.keyboard.press("F2");
+        await page.focus('[data-control="Command3"]');
+        same((await codeState(page)).tab, "form1.cpp", "the tab stays");
+        await page.click("#code-tab-1");
+        const marked = await markedLines(page);
+        const rows = sourceFile("orvane", "window.cpp").toString().split("\n");
+        const row = rows.findIndex((line) => line.includes('("Command3",')) + 1;
+        same(marked, [row, row], "Command3's row");
+    });
+
+    await run("CodeViewKeyEscapeAndLink", async () => {
+        await open(page, "luvesk");
+        same(await codeState(page), { region: null, tab: null, focus: "Command1", address: "#luvesk" }, "closed at first");
+        await page.keyboard.press("F2");
+        same(await codeState(page), { region: "代码：form1.cpp", tab: "form1.cpp", focus: "tab", address: "#luvesk/代码" }, "F2");
+        await page.keyboard.press("Tab");
+        await page.keyboard.press("Tab");
+        await page.keyboard.press("Tab");
+        same((await codeState(page)).focus, "tabpanel", "Tab reaches the text");
+        await page.keyboard.press("Escape");
+        same(await codeState(page), { region: null, tab: null, focus: "Command1", address: "#luvesk" }, "Escape");
+        // A link to a program with its code opens both, and keeps the program's focus.
+        await open(page, "sarnic/代码");
+        same(await codeState(page), { region: "代码：form1.cpp", tab: "form1.cpp", focus: "Text1", address: "#sarnic/代码" }, "the link");
+        await page.keyboard.press("F2");
+        same((await codeState(page)).region, null, "F2 closes it");
+    });
+
+    await run("CodeViewShowsEveryProgramsFilesExactly", async () => {
+        for (const name of NAMES) {
+            await open(page, `${name}/代码`);
+            for (const [index, file] of CODE_FILES.entries()) {
+                await page.click(`#code-tab-${index}`);
+                const shown = await page.evaluate(() => {
+                    const panel = document.querySelector(".code-file:not([hidden])");
+                    const text = panel.querySelector(".code-text");
+                    // What a reader selects and copies: the whole panel, line numbers and all.
+                    getSelection().selectAllChildren(panel);
+                    const copied = getSelection().toString();
+                    getSelection().removeAllRanges();
+                    return { text: text.textContent, copied, height: text.offsetHeight,
+                             line: parseFloat(getComputedStyle(text).lineHeight) };
+                });
+                const bytes = sourceFile(name, file);
+                check(Buffer.from(shown.text).equals(bytes), `${name}/${file} is not shown exactly`);
+                // Chromium's selection leaves out the last line break, as an editor's does.
+                same(shown.copied.replace(/\n?$/, "\n"), bytes.toString(), `${name}/${file} as copied`);
+                // Every line one line high: the marks are placed by line number.
+                const lines = bytes.toString().replace(/\n$/, "").split("\n").length;
+                same(shown.height, lines * shown.line, `${name}/${file}'s height`);
+            }
+        }
+    });
 
     await run("NarrowScreenScalesDownToHalfAndScrollsBeyond", async () => {
         await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
