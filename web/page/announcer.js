@@ -11,18 +11,25 @@ class Announcer {
         this.element.setAttribute("aria-live", "polite");
         this.element.setAttribute("aria-atomic", "true");
         document.body.append(this.element);
+        /** @type {string[]} what is to be said on the next frame */
+        this.pending = [];
     }
 
     /**
-     * Says a sentence. The same sentence twice in a row is said twice: the region is emptied
-     * first and filled on the next frame, which readers take as a new change.
+     * Says a sentence. Sentences said in the same frame (the handler the code view marks, then
+     * what the click changed) are said together, in order, rather than the last replacing the
+     * rest. The same sentence twice in a row is said twice: the region is emptied first and
+     * filled on the next frame, which readers take as a new change.
      * @param {string} sentence
      */
     say(sentence) {
-        this.element.textContent = "";
         if (sentence === "") return;
+        this.pending.push(sentence);
+        if (this.pending.length > 1) return;
+        this.element.textContent = "";
         requestAnimationFrame(() => {
-            this.element.textContent = sentence;
+            this.element.textContent = this.pending.join("。");
+            this.pending = [];
         });
     }
 }
