@@ -45,11 +45,28 @@ function createBox(title, owner) {
     dialog.append(heading, body, buttons);
     document.body.append(dialog);
     const frame = owner.getBoundingClientRect();
-    const x = Math.min(Math.max(frame.left + frame.width / 2, 0), document.documentElement.clientWidth);
-    const y = Math.min(Math.max(frame.top + frame.height / 2, 0), document.documentElement.clientHeight);
-    dialog.style.left = x + "px";
-    dialog.style.top = y + "px";
+    // The owner's drawn size is its layout size times its zoom: WebKit reports a zoomed
+    // element's rectangle unscaled, other engines scaled.
+    const zoom = Number(owner.style.getPropertyValue("zoom") || "1");
+    dialog.style.left = frame.left + (owner.offsetWidth * zoom) / 2 + "px";
+    dialog.style.top = frame.top + (owner.offsetHeight * zoom) / 2 + "px";
     return { dialog, body, buttons };
+}
+
+/**
+ * Moves an open box wholly into the viewport, a small margin from its edges, keeping it as
+ * near its place as fits: a box wider than the viewport's room is centred on it.
+ * @param {HTMLDialogElement} dialog
+ */
+function keepOnScreen(dialog) {
+    const MARGIN = 4;
+    const box = dialog.getBoundingClientRect();
+    const viewport = document.documentElement;
+    /** The centre nearest `centre` at which `size` fits within `room`. */
+    const within = (/** @type {number} */ centre, /** @type {number} */ size, /** @type {number} */ room) =>
+        size + 2 * MARGIN >= room ? room / 2 : Math.min(Math.max(centre, MARGIN + size / 2), room - MARGIN - size / 2);
+    dialog.style.left = within(box.left + box.width / 2, box.width, viewport.clientWidth) + "px";
+    dialog.style.top = within(box.top + box.height / 2, box.height, viewport.clientHeight) + "px";
 }
 
 /**
@@ -110,6 +127,7 @@ function showMessageBox(prompt, style, title, owner) {
             resolve();
         });
         dialog.showModal();
+        keepOnScreen(dialog);
         ok.focus();
     });
 }
@@ -160,6 +178,7 @@ function showInputBox(prompt, title, owner) {
             resolve(answer);
         });
         dialog.showModal();
+        keepOnScreen(dialog);
         entry.focus();
     });
 }
