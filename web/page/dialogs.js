@@ -26,6 +26,19 @@ function cancelOpenBox() {
 }
 
 /**
+ * Where an element is drawn: its layout size times the zoom it is shown at. WebKit reports a
+ * zoomed element's rectangle in the element's own pixels (its place and size divided by the
+ * zoom, so as wide as its layout); other engines report it as drawn.
+ * @param {HTMLElement} element
+ */
+function drawnFrame(element) {
+    const r = element.getBoundingClientRect();
+    const zoom = Number(element.style.getPropertyValue("zoom") || "1");
+    if (zoom === 1 || Math.abs(r.width - element.offsetWidth) > 1) return r;
+    return new DOMRect(r.left * zoom, r.top * zoom, element.offsetWidth * zoom, element.offsetHeight * zoom);
+}
+
+/**
  * A dialog with its title, its body and its buttons, shown modal over the given window.
  * @param {string} title
  * @param {HTMLElement} owner   the window the dialog is centred on
@@ -44,12 +57,9 @@ function createBox(title, owner) {
     buttons.className = "buttons";
     dialog.append(heading, body, buttons);
     document.body.append(dialog);
-    const frame = owner.getBoundingClientRect();
-    // The owner's drawn size is its layout size times its zoom: WebKit reports a zoomed
-    // element's rectangle unscaled, other engines scaled.
-    const zoom = Number(owner.style.getPropertyValue("zoom") || "1");
-    dialog.style.left = frame.left + (owner.offsetWidth * zoom) / 2 + "px";
-    dialog.style.top = frame.top + (owner.offsetHeight * zoom) / 2 + "px";
+    const frame = drawnFrame(owner);
+    dialog.style.left = frame.left + frame.width / 2 + "px";
+    dialog.style.top = frame.top + frame.height / 2 + "px";
     return { dialog, body, buttons };
 }
 
