@@ -12,7 +12,7 @@ FormDescription description() {
         .controls = {
         //        name        caption            left   top  width height  font         extras
         label   ("Label1",   "请输入一个整数",   8880, 3000, 2295,  495,  song(15.75)),
-        text_box("Text1",    "",               11400, 2880, 1935,  615,  song(15.75), {.labelled_by = "Label1"}),
+        text_box("Text1",    "",               11400, 2880, 1935,  615,  song(15.75), {.labelled_by = "Label1", .keyboard = Keyboard::Digits}),
         button  ("Command1", "处理数据",         9000, 3960, 4335,  735,  song(15.75)),
         },
     };

@@ -49,7 +49,9 @@ def launcher_items(programs, top):
         items.append(
             f'<li><a href="#{name}" data-program="{name}">{icon}'
             f'<span class="title">{html.escape(program["title_zh"])}</span>'
-            f'<span class="line">{html.escape(program["line_zh"])}</span></a></li>')
+            f'<span class="line">{html.escape(program["line_zh"])}</span></a>'
+            f'<button type="button" class="copy-link" data-program="{name}"'
+            f' aria-label="复制链接：{html.escape(program["title_zh"])}">复制链接</button></li>')
     return "\n".join(items)
 
 

@@ -52,6 +52,8 @@ void validate(const FormDescription& form) {
             throw DescriptionError(at + ": only text boxes take a text limit");
         if (!c.options.accessible_name.empty() && c.kind != ControlKind::TextBox)
             throw DescriptionError(at + ": only text boxes take an accessible name");
+        if (c.options.keyboard != Keyboard::Text && c.kind != ControlKind::TextBox)
+            throw DescriptionError(at + ": only text boxes take a keyboard");
     }
     for (const ControlDescription& c : form.controls) {
         if (c.options.labelled_by.empty()) continue;

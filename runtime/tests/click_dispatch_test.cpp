@@ -149,6 +149,7 @@ TEST(StartUpTest, MistakesInTheDescriptionFailAtStartUp) {
         [](FormDescription& d) { d.controls[1].options.labelled_by = "Command1"; },
         [](FormDescription& d) { d.controls[0].options.labelled_by = "Label1"; },
         [](FormDescription& d) { d.controls[0].options.accessible_name = "名字"; },
+        [](FormDescription& d) { d.controls[0].options.keyboard = Keyboard::Digits; },
     };
     for (const auto& mistake : mistakes) {
         FormDescription d = two_buttons();

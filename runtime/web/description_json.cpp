@@ -149,7 +149,16 @@ std::string form_json(const Form& form) {
         if (!c.options.labelled_by.empty()) put(out, "labelledBy", std::string_view(c.options.labelled_by));
         if (!c.options.accessible_name.empty())
             put(out, "accessibleName", std::string_view(c.options.accessible_name));
+        if (c.options.keyboard == Keyboard::Digits) put(out, "inputMode", std::string_view("numeric"));
         out += '}';
+    }
+    out += ']';
+    // The controls' indices as a reader takes them: the page lays its elements out in this order.
+    key(out, "readingOrder");
+    out += '[';
+    for (const std::size_t i : reading_order(d)) {
+        if (out.back() != '[') out += ',';
+        append_int(out, static_cast<int>(i));
     }
     out += "]}";
     return out;

@@ -129,6 +129,7 @@ class ProgramRunner {
         }
         if (this.broken) return;
         window.keepFocus(hadFocus);
+        window.revealChanges();
         for (const action of this.whenIdle.splice(0)) action();
     }
 

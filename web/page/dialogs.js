@@ -26,6 +26,19 @@ function cancelOpenBox() {
 }
 
 /**
+ * Where an element is drawn: its layout size times the zoom it is shown at. WebKit reports a
+ * zoomed element's rectangle in the element's own pixels (its place and size divided by the
+ * zoom, so as wide as its layout); other engines report it as drawn.
+ * @param {HTMLElement} element
+ */
+function drawnFrame(element) {
+    const r = element.getBoundingClientRect();
+    const zoom = Number(element.style.getPropertyValue("zoom") || "1");
+    if (zoom === 1 || Math.abs(r.width - element.offsetWidth) > 1) return r;
+    return new DOMRect(r.left * zoom, r.top * zoom, element.offsetWidth * zoom, element.offsetHeight * zoom);
+}
+
+/**
  * A dialog with its title, its body and its buttons, shown modal over the given window.
  * @param {string} title
  * @param {HTMLElement} owner   the window the dialog is centred on
@@ -44,12 +57,26 @@ function createBox(title, owner) {
     buttons.className = "buttons";
     dialog.append(heading, body, buttons);
     document.body.append(dialog);
-    const frame = owner.getBoundingClientRect();
-    const x = Math.min(Math.max(frame.left + frame.width / 2, 0), document.documentElement.clientWidth);
-    const y = Math.min(Math.max(frame.top + frame.height / 2, 0), document.documentElement.clientHeight);
-    dialog.style.left = x + "px";
-    dialog.style.top = y + "px";
+    const frame = drawnFrame(owner);
+    dialog.style.left = frame.left + frame.width / 2 + "px";
+    dialog.style.top = frame.top + frame.height / 2 + "px";
     return { dialog, body, buttons };
+}
+
+/**
+ * Moves an open box wholly into the viewport, a small margin from its edges, keeping it as
+ * near its place as fits: a box wider than the viewport's room is centred on it.
+ * @param {HTMLDialogElement} dialog
+ */
+function keepOnScreen(dialog) {
+    const MARGIN = 4;
+    const box = dialog.getBoundingClientRect();
+    const viewport = document.documentElement;
+    /** The centre nearest `centre` at which `size` fits within `room`. */
+    const within = (/** @type {number} */ centre, /** @type {number} */ size, /** @type {number} */ room) =>
+        size + 2 * MARGIN >= room ? room / 2 : Math.min(Math.max(centre, MARGIN + size / 2), room - MARGIN - size / 2);
+    dialog.style.left = within(box.left + box.width / 2, box.width, viewport.clientWidth) + "px";
+    dialog.style.top = within(box.top + box.height / 2, box.height, viewport.clientHeight) + "px";
 }
 
 /**
@@ -110,6 +137,7 @@ function showMessageBox(prompt, style, title, owner) {
             resolve();
         });
         dialog.showModal();
+        keepOnScreen(dialog);
         ok.focus();
     });
 }
@@ -160,6 +188,7 @@ function showInputBox(prompt, title, owner) {
             resolve(answer);
         });
         dialog.showModal();
+        keepOnScreen(dialog);
         entry.focus();
     });
 }

@@ -7,6 +7,12 @@
 // effect once the handler has finished; Back (the address leaving the program) ends the dialog
 // as Escape would and stays, as Back closes a dialog on a phone, so a game is not lost by it.
 
+/** A card's 复制链接 button, and what it shows for a moment after copying or failing to. */
+const COPY_TEXT = "复制链接";
+const COPIED_TEXT = "已复制";
+const COPY_FAILED_TEXT = "未能复制";
+const COPY_FEEDBACK_MS = 2000;
+
 /** What the page says when the programs' module has failed and was started again. */
 const FAILURE_TITLE = "出错了";
 const FAILURE_TEXT = "程序出了故障，已重新打开。";
@@ -41,6 +47,28 @@ function embeddedBytes(text) {
 }
 
 /**
+ * Puts a text on the clipboard: through the Clipboard API, or where a browser has none for
+ * the page, by copying a selected text as Ctrl+C would.
+ * @param {string} text
+ * @returns {Promise<boolean>} whether it was copied
+ */
+async function copyText(text) {
+    try {
+        await navigator.clipboard.writeText(text);
+        return true;
+    } catch {
+        const field = document.createElement("textarea");
+        field.value = text;
+        field.className = "visually-hidden";
+        document.body.append(field);
+        field.select();
+        const copied = document.execCommand("copy");
+        field.remove();
+        return copied;
+    }
+}
+
+/**
  * A copy of the program's icon as the launcher shows it.
  * @param {string} name
  * @returns {Element | null}
@@ -69,6 +97,8 @@ class Page {
     async start() {
         const about = /** @type {HTMLDialogElement} */ (byId("about"));
         byId("about-button").addEventListener("click", () => about.showModal());
+        for (const button of document.querySelectorAll("#program-list button.copy-link"))
+            button.addEventListener("click", () => void this.copyLink(/** @type {HTMLButtonElement} */ (button)));
         // The launcher needs no program: it is ready while the programs' module still loads,
         // and a program chosen meanwhile opens as soon as the module is there.
         window.addEventListener("hashchange", () => this.addressChanged());
@@ -159,6 +189,7 @@ class Page {
             else this.code?.close();
             return;
         }
+        const closed = this.shown;
         this.shown = null;
         this.code = null;
         if (runner.window !== null) {
@@ -167,6 +198,9 @@ class Page {
         }
         if (entry === null) {
             this.showLauncher();
+            // Focus goes back to the closed program's card, as it does in a list on the desktop.
+            const card = closed === null ? null : document.querySelector(`#program-list a[data-program="${closed.name}"]`);
+            if (card instanceof HTMLElement) card.focus();
             return;
         }
         this.opening = entry;
@@ -182,6 +216,18 @@ class Page {
         this.launcher.hidden = false;
         document.title = "教学小程序";
         void this.markReady(this.launcher);
+    }
+
+    /**
+     * Copies the address that opens a card's program (this page with `#name`) and says so.
+     * @param {HTMLButtonElement} button
+     */
+    async copyLink(button) {
+        const link = new URL("#" + (button.dataset.program ?? ""), location.href).href;
+        const copied = await copyText(link);
+        button.textContent = copied ? COPIED_TEXT : COPY_FAILED_TEXT;
+        announce(copied ? "已复制链接" : "未能复制链接");
+        setTimeout(() => { button.textContent = COPY_TEXT; }, COPY_FEEDBACK_MS);
     }
 
     /** @param {FormDescription} form */

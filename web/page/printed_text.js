@@ -18,6 +18,8 @@ class PrintedText {
         this.line = null;
         /** @type {HTMLElement | null} the group new lines go to */
         this.group = null;
+        /** Set by every update; the window clears it once it has shown the new text. */
+        this.updated = false;
     }
 
     /**
@@ -25,6 +27,7 @@ class PrintedText {
      * @param {string} appended   text added at the end (line breaks end lines)
      */
     update(cleared, appended) {
+        this.updated = true;
         if (cleared) {
             this.element.replaceChildren();
             this.line = null;

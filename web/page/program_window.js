@@ -8,10 +8,10 @@
  * @typedef {{text: string, enabled: boolean, fore: number}} ControlState
  * @typedef {{name: string, kind: "label" | "textbox" | "button", left: number, top: number,
  *            width: number, height: number, font: FontDescription, align: string, back: number,
- *            maxLength: number, state: ControlState, labelledBy?: string, accessibleName?: string}}
- *           ControlDescription
+ *            maxLength: number, state: ControlState, labelledBy?: string, accessibleName?: string,
+ *            inputMode?: "numeric"}} ControlDescription
  * @typedef {{caption: string, width: number, height: number, font: FontDescription,
- *            controls: ControlDescription[]}} FormDescription
+ *            controls: ControlDescription[], readingOrder: number[]}} FormDescription
  * @typedef {{click: (name: string) => Promise<void>, typed: (name: string, text: string) => void,
  *            close: () => void, code: () => void}} WindowCallbacks
  */
@@ -38,8 +38,8 @@ function applyFont(element, font) {
     element.style.fontWeight = String(font.weight);
 }
 
-/** The least share of its size a window is shown at on a narrow screen. */
-const SMALLEST_ZOOM = 0.5;
+/** The side of the square a finger can hit, in CSS pixels. */
+const TOUCH_TARGET = 44;
 
 class ProgramWindow {
     /**
@@ -53,6 +53,8 @@ class ProgramWindow {
         this.controls = new Map();
         /** @type {HTMLElement[]} controls that take focus, in tab order */
         this.tabOrder = [];
+        /** @type {Set<HTMLElement>} the controls the running click changed */
+        this.changed = new Set();
 
         this.element = document.createElement("section");
         this.element.className = "window";
@@ -94,6 +96,11 @@ class ProgramWindow {
         this.printedText = new PrintedText(this.client);
         for (const control of form.controls) this.addControl(control);
         for (const control of form.controls) this.nameControl(control);
+        // The elements stand in reading order, so a screen reader reads the window top to
+        // bottom, each value after its label; Tab keeps the described order.
+        this.client.append(...form.readingOrder.map((i) => this.elementOf(form.controls[i])));
+        for (const [i, control] of this.tabOrder.entries()) control.tabIndex = i + 1;
+        this.changed.clear();
         this.element.append(titleBar, this.client);
     }
 
@@ -113,6 +120,7 @@ class ProgramWindow {
             input.autocomplete = "off";
             input.spellcheck = false;
             if (d.maxLength > 0) input.maxLength = d.maxLength;
+            if (d.inputMode !== undefined) input.inputMode = d.inputMode;
             input.addEventListener("input", () => {
                 if (d.maxLength > 0) keepWithin(input, d.maxLength);
                 this.callbacks.typed(d.name, input.value);
@@ -121,7 +129,7 @@ class ProgramWindow {
             this.tabOrder.push(input);
         } else {
             // A label that shows a value another label describes (the balance beside 当前筹码)
-            // is an <output>, which screen readers name by that label: "当前筹码 50".
+            // is an <output>; it stands right after that label in reading order.
             element = document.createElement(d.labelledBy === undefined ? "div" : "output");
             if (d.back >= 0) element.style.background = cssColor(d.back);
         }
@@ -136,21 +144,27 @@ class ProgramWindow {
         if (d.kind !== "button") element.style.textAlign = d.align;
         applyFont(element, d.font);
         this.controls.set(d.name, element);
-        this.client.append(element);
         this.controlChanged(d.name, d.state);
     }
 
+    /** @param {ControlDescription} d */
+    elementOf(d) {
+        const element = this.controls.get(d.name);
+        if (element === undefined) throw new Error("no element for " + d.name);
+        return element;
+    }
+
     /**
-     * Accessible names from the description: a text box or value label named by the label
-     * that describes it, or a text box by its own short name.
+     * Accessible names from the description: a text box named by the label that describes it,
+     * or by its own short name. A value label needs no name: it is read right after its label,
+     * which naming it by that label would have read twice.
      * @param {ControlDescription} d
      */
     nameControl(d) {
         const element = this.controls.get(d.name);
-        if (element === undefined) return;
+        if (element === undefined || d.kind === "label") return;
         if (d.labelledBy !== undefined && this.controls.has(d.labelledBy)) {
-            const ids = "control-" + d.labelledBy + (d.kind === "label" ? " control-" + d.name : "");
-            element.setAttribute("aria-labelledby", ids);
+            element.setAttribute("aria-labelledby", "control-" + d.labelledBy);
         } else if (d.accessibleName !== undefined) {
             element.setAttribute("aria-label", d.accessibleName);
         }
@@ -163,6 +177,8 @@ class ProgramWindow {
     controlChanged(name, state) {
         const element = this.controls.get(name);
         if (element === undefined) return;
+        const shown = element instanceof HTMLInputElement ? element.value : element.textContent;
+        if (shown !== state.text) this.changed.add(element);
         if (element instanceof HTMLInputElement) {
             if (element.value !== state.text) element.value = state.text;
         } else {
@@ -193,9 +209,36 @@ class ProgramWindow {
     }
 
     /**
-     * Zooms the window down to the screen's width, but never below half its size. CSS zoom
+     * After a click: what it changed (captions, printed lines) is scrolled into view, its top
+     * first, so that a tap on a phone shows its answer. Nothing moves when all of it is in view.
+     */
+    revealChanges() {
+        if (this.printedText.updated) {
+            // The printed text fills the client area; its lines are what to show.
+            const printed = this.printedText.element;
+            const first = printed.querySelector("div > div");
+            const last = printed.lastElementChild?.lastElementChild;
+            if (first instanceof HTMLElement) this.changed.add(first);
+            if (last instanceof HTMLElement) this.changed.add(last);
+            this.printedText.updated = false;
+        }
+        const changed = [...this.changed].filter((element) => element.isConnected);
+        this.changed.clear();
+        if (changed.length === 0) return;
+        const top = (/** @type {HTMLElement} */ element) => element.getBoundingClientRect().top;
+        const bottom = (/** @type {HTMLElement} */ element) => element.getBoundingClientRect().bottom;
+        const lowest = changed.reduce((a, b) => (bottom(b) > bottom(a) ? b : a));
+        const highest = changed.reduce((a, b) => (top(b) < top(a) ? b : a));
+        lowest.scrollIntoView({ block: "nearest", inline: "nearest" });
+        highest.scrollIntoView({ block: "nearest", inline: "nearest" });
+    }
+
+    /**
+     * Zooms the window down to the screen's width, as far as it takes: every box, button and
+     * answer stays on screen with its described layout, and pinch zoom enlarges it. CSS zoom
      * lays the text out again at the smaller size, so it stays sharp; a browser without it
-     * (Firefox before 126) gets a scaled drawing in a box of the scaled size instead.
+     * (Firefox before 126) gets a scaled drawing in a box of the scaled size instead. Touch
+     * targets grow by the inverse, so that they stay a finger's size on screen.
      */
     fit() {
         const zoomable = CSS.supports("zoom", "0.5");
@@ -203,7 +246,8 @@ class ProgramWindow {
         const width = this.element.offsetWidth;
         const height = this.element.offsetHeight;
         const room = document.documentElement.clientWidth - 16;
-        const zoom = Math.max(SMALLEST_ZOOM, Math.min(1, room / width));
+        const zoom = Math.min(1, room / width);
+        this.element.style.setProperty("--touch-target", `${TOUCH_TARGET / zoom}px`);
         if (zoomable) {
             this.element.style.setProperty("zoom", String(zoom));
             return;

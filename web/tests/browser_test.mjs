@@ -5,8 +5,9 @@
 // dice round, the dialogs' keys, hostile texts (NULs, past 32,767 characters), a held Enter,
 // closing and Back during a dialog, a malformed address, the code view (its marks, its key and
 // link, every program's files shown exactly), what crosses into the page per click,
-// a module broken from outside and started again, a 390 px phone screen, and over the whole
-// run no network request and no console error.
+// a module broken from outside and started again, phone screens (every program at 390 px,
+// dialogs at three widths, touch targets, digit keyboards), and over the whole run no network
+// request and no console error.
 //
 //     node browser_test.mjs PAGE SCRIPTED_OUTCOME_JS PROGRAMS_JSON [SCREENSHOT_DIR]
 //
@@ -20,6 +21,11 @@ import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 import { controlStates } from "./page_state.mjs";
+
+/** The measurements taken inside the page (phone_checks.js), shared with the WebKit test. */
+const PHONE_CHECKS = readFileSync(new URL("./phone_checks.js", import.meta.url), "utf8");
+/** Runs one of phone_checks.js's functions in the page: `call` is its call, as text. */
+const measure = (page, call) => page.evaluate(`${PHONE_CHECKS}\n${call}`);
 
 const [pagePath, outcomeTool, programsJson, shotDir] = process.argv.slice(2);
 if (!programsJson) {
@@ -61,9 +67,14 @@ let cases = 0;
 function check(condition, message) {
     if (!condition) throw new Error(message);
 }
+/** Objects with their keys sorted: the page lists controls in reading order, the scripted host in tab order. */
+function sortedKeys(key, value) {
+    return value !== null && typeof value === "object" && !Array.isArray(value)
+        ? Object.fromEntries(Object.entries(value).sort(([a], [b]) => (a < b ? -1 : a > b ? 1 : 0))) : value;
+}
 function same(actual, expected, what) {
-    const a = JSON.stringify(actual);
-    const e = JSON.stringify(expected);
+    const a = JSON.stringify(actual, sortedKeys);
+    const e = JSON.stringify(expected, sortedKeys);
     if (a !== e) throw new Error(`${what}:\n  page:   ${a}\n  wanted: ${e}`);
 }
 
@@ -261,6 +272,15 @@ try {
         check(await page.evaluate(() => location.hash) === "#luvesk", "the link did not open luvesk");
         await page.click(".titlebar .close");
         await page.waitForSelector("#launcher:not([hidden])");
+        check(await page.evaluate(() => document.activeElement?.dataset?.program) === "luvesk",
+              "focus did not return to luvesk's card");
+        // 复制链接 copies the address that opens the program (what the clipboard is given).
+        await page.evaluate(() => {
+            navigator.clipboard.writeText = async (text) => { window.copiedLink = text; };
+        });
+        await page.click("#program-list button.copy-link[data-program=pellow]");
+        await page.waitForFunction(() => window.copiedLink !== undefined);
+        same(await page.evaluate(() => window.copiedLink), `${pageUrl}#pellow`, "the copied link");
     });
 
     // The comparison tab: a frozen clock, so that Randomize gets the same seed as the tool.
@@ -401,6 +421,9 @@ try {
                         .map((e) => [e.dataset.control, place(e)])),
                     log: place(log),
                     whiteSpace: getComputedStyle(log).whiteSpace,
+                    order: [...client.querySelectorAll("[data-control]")].map((e) => e.dataset.control),
+                    tabOrder: [...client.querySelectorAll("[tabindex]")].filter((e) => e.tabIndex > 0)
+                        .sort((a, b) => a.tabIndex - b.tabIndex).map((e) => e.dataset.control),
                     caption: document.querySelector(".window .caption").textContent,
                 };
             });
@@ -410,6 +433,11 @@ try {
             for (const c of form.controls)
                 same(facts.places[c.name], [px(c.left), px(c.top), px(c.width), px(c.height)], c.name);
             check(facts.whiteSpace === "pre", "the printed text keeps its blanks");
+            // Elements in reading order, Tab in the described order; with a fine pointer a
+            // button takes no click beyond its drawn edges.
+            same(facts.order, form.readingOrder.map((i) => form.controls[i].name), "element order");
+            same(facts.tabOrder, form.controls.filter((c) => c.kind !== "label").map((c) => c.name), "tab order");
+            same(await measure(page, "missedTaps(0, true)"), [], "clicks beyond the buttons");
             if (FIREFOX) return;
 
             const tree = await page.accessibility.snapshot({ interestingOnly: false });
@@ -437,9 +465,13 @@ try {
                     check(name, `the description names no ${c.name}`);
                     check(nodes.some((n) => n.role === "textbox" && squeeze(n.name ?? "") === name &&
                                             (n.value ?? "") === value.text), `no textbox "${name}" holding ${value.text}`);
-                } else if (c.labelledBy) {
-                    const name = squeeze(`${caption(c.labelledBy)} ${value.text}`);
-                    check(nodes.some((n) => n.role === "status" && squeeze(n.name ?? "") === name), `no value named ${name}`);
+                } else if (c.labelledBy && value.text.trim() !== "") {
+                    // A value is read once, straight after its label.
+                    const texts = nodes.filter((n) => n.role === "StaticText").map((n) => squeeze(n.name ?? ""));
+                    const at = texts.indexOf(caption(c.labelledBy));
+                    check(at >= 0 && texts[at + 1] === value.text.trim(), `${value.text} does not follow ${caption(c.labelledBy)}`);
+                    const both = squeeze(`${caption(c.labelledBy)} ${value.text}`);
+                    check(!nodes.some((n) => squeeze(n.name ?? "") === both), `${c.name} is named with its label`);
                 } else if (value.text.trim() !== "") {
                     check(nodes.some((n) => (n.name ?? "").includes(value.text.trim())), `label text ${value.text}`);
                 }
@@ -743,38 +775,61 @@ try {
         }
     });
 
-    await run("NarrowScreenScalesDownToHalfAndScrollsBeyond", async () => {
-        await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
-        await open(page, "orvane");
-        const fit = await page.evaluate(() => ({
-            zoom: Number(getComputedStyle(document.querySelector(".window")).zoom),
-            width: document.querySelector(".window").getBoundingClientRect().width,
-            scroll: document.scrollingElement.scrollWidth,
-        }));
-        check(fit.zoom >= 0.5 && fit.zoom < 1, `zoom ${fit.zoom}`);
-        check(fit.width <= 390, `orvane is ${fit.width} px wide`);
-        await shot(page, "narrow-orvane");
-        await (FIREFOX ? page.click('[data-control="Command2"]') : page.tap('[data-control="Command2"]'));
-        const box = await settle(page);
-        check(box !== null && box.title === "选大小", "a tap did not press the button");
-        await page.keyboard.press("Escape");
-        await settle(page);
-        await page.keyboard.press("Enter");
-        await settle(page);
-        // The widest window is wider than the phone even at half its size.
-        const width = (name) => scriptedOutcome(name, []).form.width;
-        const widest = NAMES.reduce((a, b) => (width(a) >= width(b) ? a : b));
-        await open(page, widest);
-        const wide = await page.evaluate(() => ({
-            zoom: Number(getComputedStyle(document.querySelector(".window")).zoom),
-            scroll: document.scrollingElement.scrollWidth,
-            viewport: document.querySelector("meta[name=viewport]").content,
-        }));
-        check(wide.zoom === 0.5, `${widest} zoom ${wide.zoom}`);
-        check(wide.scroll > 390, `${widest} does not scroll sideways`);
-        check(!/user-scalable=no|maximum-scale/.test(wide.viewport), "pinch zoom is blocked");
-        await shot(page, `narrow-${widest}`);
-        await page.setViewport({ width: 1280, height: 800 });
+    // Phones, upright and on their side: every window fits the width (zoomed down as far as
+    // it takes), nothing is off to the side, and after a tap its answer is in view, even when
+    // the tap was made scrolled down to the button.
+    const PHONES = [{ width: 390, height: 844 }, { width: 844, height: 390 }];
+    for (const phone of PHONES) {
+        for (const name of NAMES) {
+            await run(`PhoneShowsEveryControlAndTheAnswer.${name}.${phone.width}`, async () => {
+                await page.setViewport({ ...phone, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+                await open(page, name);
+                same(await measure(page, "offScreenSideways()"), [], "off to the side");
+                if (!FIREFOX) same(await measure(page, "missedTaps(44, false)"), [], "taps missed");
+                const steps = TYPICAL[name];
+                const last = steps.findLastIndex((step) => step.startsWith("click:"));
+                await perform(page, steps.slice(0, last));
+                const button = `[data-control="${steps[last].slice(6)}"]`;
+                await page.$eval(button, (b) => b.scrollIntoView({ block: "end" }));
+                const before = await measure(page, "shownTexts()");
+                await (FIREFOX ? page.click(button) : page.tap(button));
+                await answerDialogs(page, steps.slice(last + 1).filter((s) => s.startsWith("answer:")).map((s) => s.slice(7)));
+                same(await measure(page, `answerOutOfView(${JSON.stringify(before)})`), [], "the answer");
+                same(await measure(page, "offScreenSideways()"), [], "off to the side after the tap");
+                if (name === "pellow" && phone.width === 390) await shot(page, "narrow-pellow");
+            });
+        }
+    }
+
+    // Dialogs open wholly on screen, with every button a finger's size, on phones and tablets.
+    const DIALOGS = [{ program: "orvane", steps: ["click:Command2"] },
+                     { program: "pellow", steps: ["type:Text1=99", "click:Command1"] }];
+    for (const width of [390, 600, 768]) {
+        await run(`DialogsStayOnScreen.${width}`, async () => {
+            await page.setViewport({ width, height: 844, isMobile: true, hasTouch: true });
+            for (const row of DIALOGS) {
+                await open(page, row.program);
+                await perform(page, row.steps.slice(0, -1));
+                await page.click(`[data-control="${row.steps.at(-1).slice(6)}"]`);
+                check(await settle(page) !== null, `${row.program} opened no dialog`);
+                same(await measure(page, "dialogOffScreen()"), [], `${row.program}'s dialog`);
+                if (!FIREFOX) same(await measure(page, "missedTaps(44, false)"), [], "taps missed");
+                await page.keyboard.press("Escape");
+                await answerDialogs(page, []);
+            }
+        });
+    }
+    await page.setViewport({ width: 1280, height: 800 });
+
+    // A digit keyboard only where nothing but digits makes sense: signs and decimals are taken
+    // by tilbry's operands and sarnic's number.
+    const DIGITS_ONLY = { grentam: ["Text1", "Text2"], mondrel: ["Text1"], pellow: ["Text1"], quennet: ["Text1"] };
+    await run("DigitKeyboardWhereOnlyDigitsMakeSense", async () => {
+        for (const name of NAMES) {
+            await open(page, name);
+            same(await page.$$eval("input[data-control]", (boxes) => boxes.filter((b) => b.inputMode === "numeric")
+                .map((b) => b.dataset.control)), DIGITS_ONLY[name] ?? [], name);
+        }
     });
 } finally {
     await browser.close();

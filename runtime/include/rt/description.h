@@ -42,6 +42,9 @@ inline constexpr std::nullopt_t runtime_font = std::nullopt;
 
 enum class ControlKind { Label, TextBox, CommandButton };
 enum class Alignment { Left, Center, Right };
+/// The keyboard a touch screen brings up for a text box: Digits only where nothing but digits
+/// makes sense (no sign, no decimal point).
+enum class Keyboard { Text, Digits };
 
 /// A control's rare properties, given after its table columns.
 struct ControlOptions {
@@ -54,6 +57,7 @@ struct ControlOptions {
     std::string labelled_by{};
     /// Text boxes that no label describes: the short name screen readers give them.
     Text accessible_name{};
+    Keyboard keyboard = Keyboard::Text;  ///< text boxes only
 };
 
 /// One row of a control table: positions and sizes in twips (1/1440 inch).
@@ -92,8 +96,8 @@ inline ControlDescription button(std::string name, Text caption, int left, int t
 
 /// Throws DescriptionError naming the first mistake: a missing or repeated name, a size that is
 /// not positive, a font without a face or size, a colour beyond 24 bits, a negative text limit,
-/// a describing label that is not a label of the form, an accessible name on anything but a
-/// text box.
+/// a describing label that is not a label of the form, an accessible name or a keyboard on
+/// anything but a text box.
 void validate(const FormDescription& form);
 
 /// The controls' indices in the order a reader takes them in: top to bottom, then left to
