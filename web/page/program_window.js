@@ -114,8 +114,10 @@ class ProgramWindow {
             this.tabOrder.push(input);
         } else {
             // A label that shows a value another label describes (the balance beside 当前筹码)
-            // is an <output>, which screen readers name by that label: "当前筹码 50".
-            element = document.createElement(d.labelledBy === undefined ? "div" : "output");
+            // is a group named by that label: "当前筹码 50". Not an <output>: that is live, and
+            // what a click changed is said once, by the page's announcer.
+            element = document.createElement("div");
+            if (d.labelledBy !== undefined) element.setAttribute("role", "group");
             if (d.back >= 0) element.style.background = cssColor(d.back);
         }
         element.className = d.kind;
