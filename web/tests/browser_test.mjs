@@ -587,7 +587,8 @@ try {
         const clickCounted = () => probe.evaluate(async () => {
             const before = { ...window.crossed };
             document.querySelector('[data-control="Command1"]').click();
-            await new Promise((resolve) => setTimeout(resolve, 0));  // the observer's records
+            // The announcer's next frame, then the observer's records.
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
             return Object.fromEntries(Object.entries(window.crossed).map(([key, value]) => [key, value - before[key]]));
         });
         const second = (await clickCounted(), await clickCounted());
