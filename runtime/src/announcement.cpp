@@ -53,8 +53,9 @@ std::vector<std::string_view> words(std::string_view line) {
 /// A number as Print writes one: a sign, digits, a decimal point, an exponent.
 bool is_number(std::string_view word) {
     const std::string_view digits = word.substr(word.front() == '-' ? 1 : 0);
-    return !digits.empty() && is_digit(digits.front()) &&
-           std::all_of(digits.begin(), digits.end(), [](char c) { return is_digit(c) || c == '.' || c == 'E' || c == '+' || c == '-'; });
+    return !digits.empty() && is_digit(digits.front()) && std::all_of(digits.begin(), digits.end(), [](char c) {
+        return is_digit(c) || c == '.' || c == 'E' || c == '+' || c == '-';
+    });
 }
 
 bool is_star_line(std::string_view line) {
@@ -139,7 +140,8 @@ Text announcement(const Form& form) {
         }
         parts.push_back(std::move(part));
     }
-    if (Text printed = printed_part(changes.printed_since(form.printed())); !printed.empty()) parts.push_back(std::move(printed));
+    if (Text printed = printed_part(changes.printed_since(form.printed())); !printed.empty())
+        parts.push_back(std::move(printed));
     return joined(parts);
 }
 
