@@ -42,6 +42,9 @@ EM_ASYNC_JS(char*, js_input_box, (const char* prompt, std::size_t prompt_length,
     HEAPU32[length >> 2] = answer.length;
     return copy;
 });
+EM_JS(void, js_announce, (const char* sentence, std::size_t length), {
+    Module.page.announce(HEAPU8.subarray(sentence, sentence + length));
+});
 // Seconds since local midnight from the page's high-resolution clock: Date alone gives whole
 // milliseconds, and Randomize wants every bit of the time it is given.
 EM_JS(double, js_time_of_day, (), {
@@ -70,6 +73,7 @@ public:
         return rt::Text(text.get(), length);
     }
     double time_of_day() override { return js_time_of_day(); }
+    void announce(const rt::Text& sentence) override { js_announce(sentence.data(), sentence.size()); }
 };
 
 // The page shows one program at a time; these live as long as the page.

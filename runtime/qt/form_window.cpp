@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rt/qt/form_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -134,8 +135,27 @@ void FormWindow::click(CommandButton& button) {
     const QPointer<QWidget> focused = focusWidget();
     // The handler starts now (a disabled button runs none); the mark stays while it runs.
     if (CodeWindow* code = shown_code_window(); code != nullptr && button.Enabled()) code->mark_handler(button.name());
-    m_program.click(button);
+    const Text sentence = m_program.click(button);
     if (focused != nullptr && !focused->isEnabled()) focus_next_enabled_after(focused);
+    announce(sentence);
+}
+
+// Qt has no announcement event, and its bridge shows readers no live regions; readers do speak
+// a change of the focused object's description. So the sentence becomes the description of the
+// control with focus (or of the window), until focus leaves it.
+void FormWindow::announce(const Text& sentence) {
+    if (sentence.empty()) return;
+    QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
+    if (m_announced_on != nullptr && m_announced_on != target) m_announced_on->setAccessibleDescription(QString());
+    m_announced_on = target;
+    const QString text = qt_text(sentence);
+    // Setting a new description sends its event; the same sentence again is sent by hand.
+    if (target->accessibleDescription() != text) {
+        target->setAccessibleDescription(text);
+    } else {
+        QAccessibleEvent event(target, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // A handler that switches off the control with focus leaves focus on the next control that
@@ -225,6 +245,11 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 // Ctrl+wheel zooms wherever on the window the pointer is, before any control sees the wheel.
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && wheel_zooms(static_cast<QWheelEvent&>(*event))) return true;
+    // A sentence stays only while its control has focus: coming back later, it would be stale.
+    if (event->type() == QEvent::FocusOut && watched == m_announced_on) {
+        m_announced_on->setAccessibleDescription(QString());
+        m_announced_on = nullptr;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (CodeWindow* code = shown_code_window())
             for (const auto& [control, widget] : m_widgets)

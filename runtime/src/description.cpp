@@ -65,13 +65,27 @@ void validate(const FormDescription& form) {
     }
 }
 
+bool on_one_line(const ControlDescription& first, const ControlDescription& other) {
+    const int middle = other.top + other.height / 2;
+    return middle >= first.top && middle < first.top + first.height;
+}
+
 std::vector<std::size_t> reading_order(const FormDescription& form) {
     const std::vector<ControlDescription>& controls = form.controls;
-    std::vector<std::size_t> by_place(controls.size());
-    std::iota(by_place.begin(), by_place.end(), std::size_t{0});
-    std::stable_sort(by_place.begin(), by_place.end(), [&](std::size_t a, std::size_t b) {
+    std::vector<std::size_t> by_top(controls.size());
+    std::iota(by_top.begin(), by_top.end(), std::size_t{0});
+    std::stable_sort(by_top.begin(), by_top.end(), [&](std::size_t a, std::size_t b) {
         return std::pair(controls[a].top, controls[a].left) < std::pair(controls[b].top, controls[b].left);
     });
+    // Rows: a control whose middle lies beside the row's topmost control reads on its line
+    // (an operator label a little lower than the boxes around it), and each row left to right.
+    std::vector<std::size_t> by_place;
+    for (auto row = by_top.begin(); row != by_top.end();) {
+        const auto end = std::find_if(row, by_top.end(), [&](std::size_t i) { return !on_one_line(controls[*row], controls[i]); });
+        std::stable_sort(row, end, [&](std::size_t a, std::size_t b) { return controls[a].left < controls[b].left; });
+        by_place.insert(by_place.end(), row, end);
+        row = end;
+    }
     std::vector<std::size_t> order;
     std::vector<bool> placed(controls.size(), false);
     // A control, then the values it describes, each followed by what it describes in turn.

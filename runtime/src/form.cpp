@@ -78,10 +78,12 @@ void Form::Print(std::initializer_list<PrintItem> items, PrintEnd end) {
 
 void Form::Cls() {
     m_printed.clear();
+    m_changes.printed_cleared();
     if (m_view != nullptr) m_view->printed_changed(PrintChange::Cleared);
 }
 
 void Form::notify(const Control& control, Property property) {
+    if (property == Property::Content) m_changes.content_written(static_cast<std::size_t>(control.tab_index()));
     if (m_view != nullptr) m_view->control_changed(control, property);
 }
 

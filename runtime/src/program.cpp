@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rt/program.h"
 
+#include "rt/announcement.h"
+
 namespace rt {
 
 Program::Program(const FormDescription& description, Services& services, const ModuleFactory& make_module)
@@ -11,6 +13,14 @@ Program::Program(const FormDescription& description, Services& services, const M
     m_clicks.check_every_button_bound(m_form);
 }
 
-void Program::click(std::string_view button_name) { click(m_form.control<CommandButton>(button_name)); }
+Text Program::click(const CommandButton& button) {
+    // A click refused while another waits in a dialog leaves that click's record alone.
+    if (m_clicks.busy()) return {};
+    m_form.start_change_record();
+    m_clicks.click(button);
+    return announcement(m_form);
+}
+
+Text Program::click(std::string_view button_name) { return click(m_form.control<CommandButton>(button_name)); }
 
 }  // namespace rt

@@ -169,10 +169,21 @@ TEST(ReadingOrderTest, TopToBottomThenLeftToRightEachValueAfterItsLabel) {
         label ("DieName","色子",  3000,  240, 900, 300, runtime_font),
         label ("Later",  "回合",  7000,  600, 900, 300, runtime_font),
     }};
+    // A sign set a little lower than the boxes beside it reads on their line.
+    const FormDescription sum{.caption = "测试", .width = 9000, .height = 3000, .controls = {
+        text_box("First",  "",    960,  720, 1215, 735, runtime_font),
+        text_box("Second", "",   3120,  720, 1455, 735, runtime_font),
+        label   ("Sign",   "+",  2520,  840,  375, 375, runtime_font),
+        button  ("Add",    "加", 2760, 2040,  975, 615, runtime_font),
+    }};
     // clang-format on
-    std::vector<std::string> names;
-    for (const std::size_t i : reading_order(form)) names.push_back(form.controls[i].name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Name", "Value", "DieName", "Die", "Later", "Ok"}));
+    const auto names_in_order = [](const FormDescription& f) {
+        std::vector<std::string> names;
+        for (const std::size_t i : reading_order(f)) names.push_back(f.controls[i].name);
+        return names;
+    };
+    EXPECT_EQ(names_in_order(form), (std::vector<std::string>{"Name", "Value", "DieName", "Die", "Later", "Ok"}));
+    EXPECT_EQ(names_in_order(sum), (std::vector<std::string>{"First", "Sign", "Second", "Add"}));
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ void WebSession::click(std::string_view button_name) {
     // on nothing would be.
     for (const auto& control : m_program.form().controls())
         if (control->kind() == ControlKind::CommandButton && control->name() == button_name)
-            m_program.click(static_cast<CommandButton&>(*control));
+            if (const Text sentence = m_program.click(static_cast<CommandButton&>(*control)); !sentence.empty())
+                m_page.announce(sentence);
 }
 
 void WebSession::typed(std::string_view text_box_name, Text text) {

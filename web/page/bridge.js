@@ -61,6 +61,7 @@ class ProgramRunner {
                     runner?.window?.printedText.update(cleared, textOf(appended)),
                 messageBox: (/** @type {Uint8Array} */ prompt, /** @type {number} */ style, /** @type {Uint8Array} */ title) =>
                     showMessageBox(textOf(prompt), style, textOf(title), runner?.window?.element ?? document.body),
+                announce: (/** @type {Uint8Array} */ sentence) => announce(textOf(sentence)),
                 inputBox: async (/** @type {Uint8Array} */ prompt, /** @type {Uint8Array} */ title) =>
                     utf8Encoder.encode(await showInputBox(textOf(prompt), textOf(title), runner?.window?.element ?? document.body)),
             },

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The text a program prints on its window: one element with the log role, under the controls,
-// covering the whole client area. Text arrives as what was added since the last change and is
-// appended as it is, so a screen reader announces only the new lines. Each line is a block of
-// its own, in groups of LINES_PER_GROUP: a new line is laid out with its group, not with the
-// whole log, so a line costs about the same however much was printed before.
+// The text a program prints on its window: one element under the controls, covering the whole
+// client area. It is not live: the page's announcer says what a click printed, summed up where
+// it is long (a figure of 120 asterisks is not read out one by one). Text arrives as what was
+// added since the last change and is appended as it is. Each line is a block of its own, in
+// groups of LINES_PER_GROUP: a new line is laid out with its group, not with the whole text,
+// so a line costs about the same however much was printed before.
 
 const LINES_PER_GROUP = 100;
 
@@ -12,7 +13,6 @@ class PrintedText {
     constructor(client) {
         this.element = document.createElement("div");
         this.element.className = "printed";
-        this.element.setAttribute("role", "log");
         client.prepend(this.element);
         /** @type {HTMLElement | null} the line in progress */
         this.line = null;

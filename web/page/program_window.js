@@ -129,8 +129,9 @@ class ProgramWindow {
             this.tabOrder.push(input);
         } else {
             // A label that shows a value another label describes (the balance beside 当前筹码)
-            // is an <output>; it stands right after that label in reading order.
-            element = document.createElement(d.labelledBy === undefined ? "div" : "output");
+            // is read right after that label, as the reading order places it. A plain block, not
+            // an <output>: that is live, and what a click changed is said once, by the announcer.
+            element = document.createElement("div");
             if (d.back >= 0) element.style.background = cssColor(d.back);
         }
         element.className = d.kind;

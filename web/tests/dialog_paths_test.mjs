@@ -32,6 +32,7 @@ const module = await createRequire(import.meta.url)(moduleJs)({
         showWindow: (shown) => { form = JSON.parse(new TextDecoder().decode(shown)); },
         controlChanged: () => {},
         printed: () => {},
+        announce: () => {},
         messageBox: () => { dialogs += 1; return later(); },
         inputBox: () => { dialogs += 1; return later(new TextEncoder().encode(answer)); },
     },

@@ -85,7 +85,7 @@ function pageSide(midnight, hangMs) {
     };
     const state = (printedFrom) => {
         const controls = window.controlStates();
-        const printed = document.querySelector("[role=log]").textContent;
+        const printed = document.querySelector(".printed").textContent;
         return { controls, printedLength: printed.length, printedTail: printed.slice(printedFrom) };
     };
     window.pageSweep = {
@@ -187,7 +187,7 @@ class Pair {
     /** The page's state; after a Cls its printed text afresh, as what came before is gone. */
     async whole(state, wanted, from) {
         if (!wanted.state.cleared || from === 0) return state;
-        const printed = await this.page.evaluate(() => document.querySelector("[role=log]")?.textContent ?? "");
+        const printed = await this.page.evaluate(() => document.querySelector(".printed")?.textContent ?? "");
         return { ...state, printedLength: printed.length, printedTail: printed };
     }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Runs a program through the scripted host, as the browser tests run it through the page, and
 // writes what its window shows afterwards as JSON: the window's description, every control's
-// state, the printed text and the dialogs opened. The browser tests compare the page with it.
+// state, the printed text, the dialogs opened and what the last click announced. The browser
+// tests compare the page with it.
 //
 //     scripted_outcome NAME TIME STEP...
 // TIME is the time of day every Randomize is given; a STEP is one of the step language of
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
         if (out.back() != '{') out += ',';
         out += rt::web::json_string(control->name()) + ":" + rt::web::control_state_json(*control);
     }
-    out += "},\"printed\":" + rt::web::json_string(program.printed()) + ",\"dialogs\":" + dialogs_json(program.dialogs()) + "}";
+    out += "},\"printed\":" + rt::web::json_string(program.printed()) + ",\"dialogs\":" + dialogs_json(program.dialogs()) +
+           ",\"announced\":" + rt::web::json_string(program.announced()) + "}";
     std::puts(out.c_str());
     return 0;
 }

@@ -25,6 +25,8 @@ public:
     /// Runs the button's handler to completion, unless the button is disabled or another
     /// handler is still running (waiting in a modal dialog).
     void click(const CommandButton& button);
+    /// Whether a handler is running (or waiting in a dialog): clicks are refused meanwhile.
+    bool busy() const { return m_busy; }
 
 private:
     Dialogs& m_dialogs;

@@ -100,9 +100,13 @@ inline ControlDescription button(std::string name, Text caption, int left, int t
 /// anything but a text box.
 void validate(const FormDescription& form);
 
-/// The controls' indices in the order a reader takes them in: top to bottom, then left to
-/// right, each value straight after the label that describes it ("当前筹码", "50"). Screen
-/// reader announcements, the page's element order and narrow layouts all follow it.
+/// Whether `other` reads on the same line as `first`: its middle lies within first's height.
+bool on_one_line(const ControlDescription& first, const ControlDescription& other);
+
+/// The controls' indices in the order a reader takes them in: top to bottom by rows (a control
+/// on the line of the row's topmost one belongs to its row), each row left to right, each value
+/// straight after the label that describes it ("当前筹码", "50"). Screen reader announcements,
+/// the page's element order and narrow layouts all follow it.
 std::vector<std::size_t> reading_order(const FormDescription& form);
 
 }  // namespace rt

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rt/change_record.h"
 #include "rt/description.h"
 #include "rt/printing.h"
 #include "rt/text.h"
@@ -130,6 +131,11 @@ public:
 
     void set_view(FormView* view) { m_view = view; }
 
+    /// Starts recording what the program changes (at the start of a click).
+    void start_change_record() { m_changes.restart(m_printed, m_controls.size()); }
+    /// What the program changed since the record started.
+    const ChangeRecord& changes() const { return m_changes; }
+
 private:
     friend class Control;
     void notify(const Control& control, Property property);
@@ -139,6 +145,7 @@ private:
     std::vector<std::unique_ptr<Control>> m_controls;
     PrintedText m_printed;
     FormView* m_view = nullptr;
+    ChangeRecord m_changes;
 };
 
 }  // namespace rt

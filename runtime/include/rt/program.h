@@ -30,9 +30,12 @@ public:
 
     Form& form() { return m_form; }
     const Form& form() const { return m_form; }
-    void click(const CommandButton& button) { m_clicks.click(button); }
+    /// Runs the button's click to its end (dialogs closed) and returns what it changed, said as
+    /// one sentence (rt/announcement.h); empty when nothing readable changed or the click was
+    /// refused.
+    Text click(const CommandButton& button);
     /// Clicks the named button; DescriptionError when there is no such button.
-    void click(std::string_view button_name);
+    Text click(std::string_view button_name);
 
 private:
     Form m_form;

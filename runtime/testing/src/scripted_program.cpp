@@ -8,7 +8,7 @@ ScriptedProgram::ScriptedProgram(const FormDescription& description, const Modul
     form().set_view(&m_host);
 }
 
-void ScriptedProgram::click(std::string_view button) { m_program->click(button); }
+void ScriptedProgram::click(std::string_view button) { m_announced = m_program->click(button); }
 
 void ScriptedProgram::type(std::string_view text_box, const Text& text) {
     form().control<TextBox>(text_box).typed(text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QAccessible>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QRegularExpression>
@@ -157,6 +158,35 @@ TEST_F(QtHostTest, ScreenReadersSeeCaptionsStatesAndThePrintedText) {
     EXPECT_EQ(printed->text(QAccessible::Name), QStringLiteral(" 2  3 *\n 2  3 *\n"));
     p->form().Cls();
     EXPECT_EQ(printed->text(QAccessible::Name), QString());
+}
+
+// Readers hear a click's sentence as a change of the focused control's description, once per
+// click, the same sentence again included. Qt sends accessibility events only while a reader
+// listens: run offscreen, the test checks the description; run beside an accessibility bus
+// (ClickAnnouncementReachesAReader), the events as well.
+TEST_F(QtHostTest, ClickAnnouncesWhatItChangedOnTheFocusedControl) {
+    const bool reader = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    if (reader) {
+        // The accessibility bus is started on demand and connects on the event loop.
+        const QDeadlineTimer limit(std::chrono::seconds(30));
+        while (!QAccessible::isActive() && !limit.hasExpired()) QTest::qWait(10);
+        ASSERT_TRUE(QAccessible::isActive()) << "no accessibility bus";
+    }
+    static std::vector<std::pair<QObject*, QString>> heard;
+    heard.clear();
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::DescriptionChanged)
+            heard.emplace_back(event->object(), event->accessibleInterface()->text(QAccessible::Description));
+    });
+    auto* button = p->widget<QPushButton>("Command4");
+    button->setFocus();
+    QTest::keyClicks(edit, "12");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QAccessible::installUpdateHandler(previous);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description), QStringLiteral("12"));
+    const std::pair<QObject*, QString> said{button, QStringLiteral("12")};
+    if (reader) EXPECT_EQ(heard, (std::vector{said, said}));
 }
 
 TEST_F(QtHostTest, PrintedTextIsPaintedUnderTheControlsAndStays) {

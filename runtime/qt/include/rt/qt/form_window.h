@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <map>
 #include <vector>
@@ -58,6 +59,7 @@ private:
     void describe_for_screen_readers();
     void add_shortcuts();
     void click(CommandButton& button);
+    void announce(const Text& sentence);
     void focus_next_enabled_after(QWidget* control);
     void zoom_in();
     bool wheel_zooms(const QWheelEvent& event);
@@ -72,6 +74,7 @@ private:
     int m_wheel_angle = 0;  // wheel turns not yet a whole notch
     const CodeView* m_code = nullptr;
     CodeWindow* m_code_window = nullptr;
+    QPointer<QWidget> m_announced_on;  // the widget whose description holds the last sentence
 };
 
 }  // namespace rt::qt

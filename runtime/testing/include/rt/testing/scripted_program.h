@@ -27,6 +27,8 @@ public:
 
     /// Clicks a button as the user would: nothing happens while it is disabled.
     void click(std::string_view button);
+    /// What the last click announced to screen readers (empty for none).
+    const Text& announced() const { return m_announced; }
     /// Types into a text box as the user would (replacing its text).
     void type(std::string_view text_box, const Text& text);
     /// Queues an InputBox answer, or a Cancel.
@@ -44,6 +46,7 @@ private:
     ScriptedHost m_host;
     Services m_services{m_host, m_host, m_host};
     std::unique_ptr<Program> m_program;
+    Text m_announced;
 };
 
 /// The MsgBox a program shows for bad input: style 16, title "错误".

@@ -22,6 +22,8 @@ public:
     virtual void message_box(const Text& prompt, int style, const Text& title) = 0;
     virtual Text input_box(const Text& prompt, const Text& title) = 0;
     virtual double time_of_day() = 0;
+    /// Says what a click changed through the page's live region.
+    virtual void announce(const Text& sentence) = 0;
 };
 
 /// One program running in the page: its model, and the host services that forward to the page.
