@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 namespace rt {
 namespace {
 
+using testing::DialogScript;
 using testing::QtProgram;
 using testing::press_key;
 
@@ -75,6 +78,29 @@ TEST(EnterKeyTest, EnterAndSpacePressTheFocusedButtonOnceHoweverLongTheyAreHeld)
         QTest::simulateEvent(prints, false, k.key, k.modifiers, QString(), false);
         EXPECT_EQ(p->form().printed().text(), " 2  3 *\n") << "pressed once";
     }
+}
+
+TEST(EnterKeyTest, EnterHeldFromTheButtonThatOpenedADialogDoesNotAnswerIt) {
+    auto p = QtProgram::of<Probe>(test_window());
+    ASSERT_TRUE(testing::activate(p->window()));
+    auto* asks = p->widget<QPushButton>("Command1");  // its InputBox's answer goes to Label1
+    asks->setFocus();
+    bool answered_by_the_carried_key = true;
+    DialogScript script({[&](QWidget* dialog) {
+        ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        auto* entry = dialog->findChild<QLineEdit*>();
+        entry->setText(QStringLiteral("x"));
+        // The key that pressed Command1 is still down: it repeats here, then is let go.
+        QTest::simulateEvent(entry, true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QTest::simulateEvent(entry, false, Qt::Key_Return, Qt::NoModifier, QString(), false);
+        answered_by_the_carried_key = !dialog->isVisible();
+        // Pressed afresh, Enter is 确定.
+        QTest::keyClick(entry, Qt::Key_Return);
+    }});
+    QTest::simulateEvent(asks, true, Qt::Key_Return, Qt::NoModifier, QString(), false);
+    EXPECT_TRUE(script.done());
+    EXPECT_FALSE(answered_by_the_carried_key);
+    EXPECT_EQ(p->widget<QLabel>("Label1")->text(), QStringLiteral("[x]"));
 }
 
 TEST(FocusAfterHandlerTest, FocusMovesToTheNextEnabledControlOnceTheHandlerHasFinished) {
