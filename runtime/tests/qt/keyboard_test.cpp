@@ -156,6 +156,40 @@ TEST(FocusIndicatorTest, FocusedButtonAndTextBoxShowAWideRingFromTheFirstFrameWi
     EXPECT_EQ(button->geometry(), button_place) << "focus moves nothing";
 }
 
+TEST(FocusIndicatorTest, MessageAndInputBoxesShowTheSameRing) {
+    auto p = QtProgram::of<Probe>(test_window());
+    ASSERT_TRUE(testing::activate(p->window()));
+    QStringList ringed;  // the dialog controls that had focus and showed the ring
+    auto note_ring = [&ringed](QWidget* widget) {
+        ASSERT_TRUE(QTest::qWaitFor([widget] { return widget->hasFocus(); }));
+        const QImage image = widget->grab().toImage();
+        if (image.pixelColor(1, image.height() / 2) == qt::kFocusRingColor &&
+            image.pixelColor(image.width() / 2, 1) == qt::kFocusRingColor)
+            ringed << (qobject_cast<QPushButton*>(widget) != nullptr ? qobject_cast<QPushButton*>(widget)->text()
+                                                                      : QStringLiteral("entry"));
+    };
+    auto button = [](QWidget* dialog, const QString& caption) {
+        for (auto* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == caption) return b;
+        return static_cast<QPushButton*>(nullptr);
+    };
+    DialogScript script({[&](QWidget* input) {
+                             note_ring(input->findChild<QLineEdit*>());
+                             button(input, QStringLiteral("取消"))->setFocus();
+                             note_ring(button(input, QStringLiteral("取消")));
+                             testing::press(QStringLiteral("取消"))(input);
+                         },
+                         [&](QWidget* message) {
+                             note_ring(button(message, QStringLiteral("确定")));
+                             testing::press(QStringLiteral("确定"))(message);
+                         }});
+    QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);  // InputBox
+    p->widget<QLineEdit>("Text1")->setText(QStringLiteral("40000"));
+    QTest::mouseClick(p->widget<QPushButton>("Command4"), Qt::LeftButton);  // MsgBox: 溢出
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(ringed, (QStringList{"entry", "取消", "确定"}));
+}
+
 TEST(CopyKeysTest, CtrlCCopiesThePrintedTextUnlessATextBoxHasFocus) {
     auto p = QtProgram::of<Probe>(test_window());
     ASSERT_TRUE(testing::activate(p->window()));
