@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
@@ -41,6 +43,20 @@ void set_palette_color(QWidget* widget, QPalette::ColorRole role, Color color) {
 
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
+
+// A menu opened from the keyboard starts on its first item that can be chosen, so that a
+// screen reader speaks it at once and Enter chooses it; a menu opened by the mouse starts on
+// none, as menus do.
+void open_menu(QMenu* menu, const QContextMenuEvent& event) {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
+    if (event.reason() != QContextMenuEvent::Keyboard) return;
+    for (QAction* action : menu->actions())
+        if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+            menu->setActiveAction(action);
+            return;
+        }
+}
 
 }  // namespace
 
@@ -225,6 +241,14 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 // Ctrl+wheel zooms wherever on the window the pointer is, before any control sees the wheel.
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && wheel_zooms(static_cast<QWheelEvent&>(*event))) return true;
+    // A text box's own menu, opened from the keyboard, starts on its first item as the window's does.
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit != nullptr && event->type() == QEvent::ContextMenu) {
+        const auto& request = static_cast<const QContextMenuEvent&>(*event);
+        if (request.reason() == QContextMenuEvent::Keyboard) {
+            open_menu(edit->createStandardContextMenu(), request);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn) {
         if (CodeWindow* code = shown_code_window())
             for (const auto& [control, widget] : m_widgets)
@@ -243,11 +267,7 @@ bool FormWindow::wheel_zooms(const QWheelEvent& event) {
 
 // Right clicks on controls that have no menu of their own, and the keyboard's menu keys on
 // buttons, open the printing area's menu.
-void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = create_context_menu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-}
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) { open_menu(create_context_menu(), *event); }
 
 QMenu* FormWindow::create_context_menu() {
     QMenu* menu = m_surface->create_context_menu();

@@ -211,27 +211,40 @@ TEST(CopyKeysTest, CtrlCCopiesThePrintedTextUnlessATextBoxHasFocus) {
 TEST(CopyKeysTest, MenuKeysOpenTheContextMenuOfWhatHasFocus) {
     auto p = QtProgram::of<Probe>(test_window());
     ASSERT_TRUE(testing::activate(p->window()));
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);  // prints, so 复制 is on
+    // The open menu's items, the one selected marked with ">".
     auto open_menu_texts = [] {
         QStringList texts;
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) return texts;
         for (QAction* action : menu->actions())
-            if (!action->isSeparator()) texts << action->text().section(QLatin1Char('\t'), 0, 0);
+            if (!action->isSeparator())
+                texts << (action == menu->activeAction() ? QStringLiteral(">") : QString()) +
+                             action->text().section(QLatin1Char('\t'), 0, 0);
         menu->close();
         return texts;
     };
     p->widget<QPushButton>("Command1")->setFocus();
     press_key(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(open_menu_texts(), QStringList{"复制"});
+    EXPECT_EQ(open_menu_texts(), QStringList{">复制"}) << "opened on its first item";
 
     // The platform turns the Menu key into a keyboard context menu event for the focused control.
     QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5), focused()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(focused(), &menu_key);
-    EXPECT_EQ(open_menu_texts(), QStringList{"复制"});
+    EXPECT_EQ(open_menu_texts(), QStringList{">复制"});
 
-    p->widget<QLineEdit>("Text1")->setFocus();
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5), focused()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(focused(), &right_click);
+    EXPECT_EQ(open_menu_texts(), QStringList{"复制"}) << "the mouse opens it on no item";
+
+    auto* edit = p->widget<QLineEdit>("Text1");
+    edit->setText(QStringLiteral("框里"));
+    edit->setFocus();
     press_key(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(open_menu_texts().contains(QStringLiteral("全选"))) << "a text box opens its own menu";
+    const QStringList edit_menu = open_menu_texts();
+    EXPECT_TRUE(edit_menu.contains(QStringLiteral("全选")) || edit_menu.contains(QStringLiteral(">全选")))
+        << "a text box opens its own menu";
+    EXPECT_EQ(edit_menu.filter(QRegularExpression(QStringLiteral("^>"))).size(), 1) << "on an item that can be chosen";
 }
 
 }  // namespace
