@@ -17,6 +17,7 @@
 #include "rt/qt/code_window.h"
 #include "rt/qt/controls.h"
 #include "rt/qt/fonts.h"
+#include "rt/qt/zoom_limit_hint.h"
 
 namespace rt::qt {
 
@@ -128,10 +129,9 @@ void FormWindow::describe_for_screen_readers() {
 
 void FormWindow::add_shortcuts() {
     auto add = [this](const QKeySequence& keys, auto action) { new QShortcut(keys, this, action); };
-    add(QKeySequence::ZoomIn, [this] { zoom_in(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom_in(); });  // the plus key, unshifted
-    add(QKeySequence::ZoomOut, [this] { set_zoom(previous_zoom_step(m_zoom)); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { set_zoom(kDescribedZoom); });
+    add_zoom_keys(
+        *this, [this] { zoom_in(); }, [this] { set_zoom(previous_zoom_step(m_zoom)); },
+        [this] { set_zoom(kDescribedZoom); });
     // A text box takes Ctrl+C for itself before the shortcut sees it.
     add(QKeySequence::Copy, [this] { m_surface->copy(); });
     // F2: no browser or common desktop takes it, and a text box leaves it alone.
@@ -188,13 +188,19 @@ void FormWindow::set_zoom(int zoom) {
     }
     m_surface->setGeometry(rect());
     m_surface->set_zoom(zoom);
+    if (m_zoom_limit_hint != nullptr) m_zoom_limit_hint->hide();  // it spoke of the zoom before
     keep_on_screen();
 }
 
-// Zooming in stops at the largest step whose window still fits the screen.
+// Zooming in stops at the largest step whose window still fits the screen, and says so.
 void FormWindow::zoom_in() {
     const int next = next_zoom_step(m_zoom);
-    if (fits_screen(next)) set_zoom(next);
+    if (next != m_zoom && fits_screen(next)) {
+        set_zoom(next);
+        return;
+    }
+    if (m_zoom_limit_hint == nullptr) m_zoom_limit_hint = new ZoomLimitHint(*this);
+    m_zoom_limit_hint->show_at_zoom(m_zoom);
 }
 
 bool FormWindow::fits_screen(int zoom) const {
