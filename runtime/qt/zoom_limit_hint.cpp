@@ -10,6 +10,8 @@ namespace rt::qt {
 namespace {
 
 const QString kAtLargest = QStringLiteral("已是最大");
+// A third larger than the dialogs' text, to be read from the back of a classroom.
+const Font kHintFont = song(12);
 
 }  // namespace
 
@@ -26,7 +28,7 @@ ZoomLimitHint::ZoomLimitHint(QWidget& window) : QLabel(kAtLargest, &window) {
 }
 
 void ZoomLimitHint::show_at_zoom(int zoom) {
-    setFont(qt_font(default_font(), zoom));
+    setFont(qt_font(kHintFont, zoom));
     const QSize text_size = fontMetrics().size(0, text());
     const int padding = fontMetrics().height() / 2;
     const QSize size = text_size + QSize(4 * padding, 2 * padding);

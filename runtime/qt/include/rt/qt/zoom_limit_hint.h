@@ -17,7 +17,7 @@ public:
 
     explicit ZoomLimitHint(QWidget& window);
 
-    /// Shows the hint, in the default font at the window's zoom, for kShownFor from now.
+    /// Shows the hint, at the window's zoom, for kShownFor from now.
     void show_at_zoom(int zoom);
 
 private:
