@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include "rt/qt/accessibility.h"
+#include "rt/qt/carried_keys.h"
 #include "rt/qt/chinese_texts.h"
 #include "rt/qt/cursor_blink.h"
 #include "rt/qt/fonts.h"
@@ -77,6 +78,7 @@ void set_up_application(QApplication& application) {
     QApplication::setFont(qt_font(default_font()));
     if (platform_names_title_bar_font) QApplication::setFont(title_bar_font, "QMdiSubWindowTitleBar");
     stop_cursor_blinking_when_idle(application);
+    drop_keys_carried_into_windows(application);
 }
 
 }  // namespace rt::qt

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
@@ -16,6 +18,7 @@
 #include "rt/qt/code_window.h"
 #include "rt/qt/controls.h"
 #include "rt/qt/fonts.h"
+#include "rt/qt/zoom_limit_hint.h"
 
 namespace rt::qt {
 
@@ -42,6 +45,20 @@ void set_palette_color(QWidget* widget, QPalette::ColorRole role, Color color) {
 
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
+
+// A menu opened from the keyboard starts on its first item that can be chosen, so that a
+// screen reader speaks it at once and Enter chooses it; a menu opened by the mouse starts on
+// none, as menus do.
+void open_menu(QMenu* menu, const QContextMenuEvent& event) {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
+    if (event.reason() != QContextMenuEvent::Keyboard) return;
+    for (QAction* action : menu->actions())
+        if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+            menu->setActiveAction(action);
+            return;
+        }
+}
 
 }  // namespace
 
@@ -113,10 +130,9 @@ void FormWindow::describe_for_screen_readers() {
 
 void FormWindow::add_shortcuts() {
     auto add = [this](const QKeySequence& keys, auto action) { new QShortcut(keys, this, action); };
-    add(QKeySequence::ZoomIn, [this] { zoom_in(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom_in(); });  // the plus key, unshifted
-    add(QKeySequence::ZoomOut, [this] { set_zoom(previous_zoom_step(m_zoom)); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { set_zoom(kDescribedZoom); });
+    add_zoom_keys(
+        *this, [this] { zoom_in(); }, [this] { set_zoom(previous_zoom_step(m_zoom)); },
+        [this] { set_zoom(kDescribedZoom); });
     // A text box takes Ctrl+C for itself before the shortcut sees it.
     add(QKeySequence::Copy, [this] { m_surface->copy(); });
     // F2: no browser or common desktop takes it, and a text box leaves it alone.
@@ -192,13 +208,19 @@ void FormWindow::set_zoom(int zoom) {
     }
     m_surface->setGeometry(rect());
     m_surface->set_zoom(zoom);
+    if (m_zoom_limit_hint != nullptr) m_zoom_limit_hint->hide();  // it spoke of the zoom before
     keep_on_screen();
 }
 
-// Zooming in stops at the largest step whose window still fits the screen.
+// Zooming in stops at the largest step whose window still fits the screen, and says so.
 void FormWindow::zoom_in() {
     const int next = next_zoom_step(m_zoom);
-    if (fits_screen(next)) set_zoom(next);
+    if (next != m_zoom && fits_screen(next)) {
+        set_zoom(next);
+        return;
+    }
+    if (m_zoom_limit_hint == nullptr) m_zoom_limit_hint = new ZoomLimitHint(*this);
+    m_zoom_limit_hint->show_at_zoom(m_zoom);
 }
 
 bool FormWindow::fits_screen(int zoom) const {
@@ -250,6 +272,14 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         m_announced_on->setAccessibleDescription(QString());
         m_announced_on = nullptr;
     }
+    // A text box's own menu, opened from the keyboard, starts on its first item as the window's does.
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit != nullptr && event->type() == QEvent::ContextMenu) {
+        const auto& request = static_cast<const QContextMenuEvent&>(*event);
+        if (request.reason() == QContextMenuEvent::Keyboard) {
+            open_menu(edit->createStandardContextMenu(), request);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn) {
         if (CodeWindow* code = shown_code_window())
             for (const auto& [control, widget] : m_widgets)
@@ -268,11 +298,7 @@ bool FormWindow::wheel_zooms(const QWheelEvent& event) {
 
 // Right clicks on controls that have no menu of their own, and the keyboard's menu keys on
 // buttons, open the printing area's menu.
-void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = create_context_menu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-}
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) { open_menu(create_context_menu(), *event); }
 
 QMenu* FormWindow::create_context_menu() {
     QMenu* menu = m_surface->create_context_menu();

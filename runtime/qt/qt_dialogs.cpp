@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "rt/qt/focus_ring.h"
 #include "rt/qt/fonts.h"
 #include "rt/qt/form_window.h"
 
@@ -74,6 +75,7 @@ void QtDialogs::MsgBox(const Text& prompt, MsgBoxStyle, const Text& title) {
     // keeps it from getting narrower.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(title_bar_width(box.windowTitle()), 0), grid->rowCount(), 0, 1, grid->columnCount());
+    use_focus_ring_inside(box);
     box.exec();
     give_keyboard_back(m_parent);
 }
@@ -87,6 +89,7 @@ Text QtDialogs::InputBox(const Text& prompt, const Text& title) {
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(kOk);
     dialog.setCancelButtonText(kCancel);
+    use_focus_ring_inside(dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     give_keyboard_back(m_parent);
     if (!accepted) return Text();

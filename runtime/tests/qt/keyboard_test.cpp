@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 namespace rt {
 namespace {
 
+using testing::DialogScript;
 using testing::QtProgram;
 using testing::press_key;
 
@@ -77,6 +80,29 @@ TEST(EnterKeyTest, EnterAndSpacePressTheFocusedButtonOnceHoweverLongTheyAreHeld)
     }
 }
 
+TEST(EnterKeyTest, EnterHeldFromTheButtonThatOpenedADialogDoesNotAnswerIt) {
+    auto p = QtProgram::of<Probe>(test_window());
+    ASSERT_TRUE(testing::activate(p->window()));
+    auto* asks = p->widget<QPushButton>("Command1");  // its InputBox's answer goes to Label1
+    asks->setFocus();
+    bool answered_by_the_carried_key = true;
+    DialogScript script({[&](QWidget* dialog) {
+        ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        auto* entry = dialog->findChild<QLineEdit*>();
+        entry->setText(QStringLiteral("x"));
+        // The key that pressed Command1 is still down: it repeats here, then is let go.
+        QTest::simulateEvent(entry, true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QTest::simulateEvent(entry, false, Qt::Key_Return, Qt::NoModifier, QString(), false);
+        answered_by_the_carried_key = !dialog->isVisible();
+        // Pressed afresh, Enter is 确定.
+        QTest::keyClick(entry, Qt::Key_Return);
+    }});
+    QTest::simulateEvent(asks, true, Qt::Key_Return, Qt::NoModifier, QString(), false);
+    EXPECT_TRUE(script.done());
+    EXPECT_FALSE(answered_by_the_carried_key);
+    EXPECT_EQ(p->widget<QLabel>("Label1")->text(), QStringLiteral("[x]"));
+}
+
 TEST(FocusAfterHandlerTest, FocusMovesToTheNextEnabledControlOnceTheHandlerHasFinished) {
     auto p = QtProgram::of<Relay>(relay_window());
     ASSERT_TRUE(testing::activate(p->window()));
@@ -130,6 +156,40 @@ TEST(FocusIndicatorTest, FocusedButtonAndTextBoxShowAWideRingFromTheFirstFrameWi
     EXPECT_EQ(button->geometry(), button_place) << "focus moves nothing";
 }
 
+TEST(FocusIndicatorTest, MessageAndInputBoxesShowTheSameRing) {
+    auto p = QtProgram::of<Probe>(test_window());
+    ASSERT_TRUE(testing::activate(p->window()));
+    QStringList ringed;  // the dialog controls that had focus and showed the ring
+    auto note_ring = [&ringed](QWidget* widget) {
+        ASSERT_TRUE(QTest::qWaitFor([widget] { return widget->hasFocus(); }));
+        const QImage image = widget->grab().toImage();
+        if (image.pixelColor(1, image.height() / 2) == qt::kFocusRingColor &&
+            image.pixelColor(image.width() / 2, 1) == qt::kFocusRingColor)
+            ringed << (qobject_cast<QPushButton*>(widget) != nullptr ? qobject_cast<QPushButton*>(widget)->text()
+                                                                      : QStringLiteral("entry"));
+    };
+    auto button = [](QWidget* dialog, const QString& caption) {
+        for (auto* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == caption) return b;
+        return static_cast<QPushButton*>(nullptr);
+    };
+    DialogScript script({[&](QWidget* input) {
+                             note_ring(input->findChild<QLineEdit*>());
+                             button(input, QStringLiteral("取消"))->setFocus();
+                             note_ring(button(input, QStringLiteral("取消")));
+                             testing::press(QStringLiteral("取消"))(input);
+                         },
+                         [&](QWidget* message) {
+                             note_ring(button(message, QStringLiteral("确定")));
+                             testing::press(QStringLiteral("确定"))(message);
+                         }});
+    QTest::mouseClick(p->widget<QPushButton>("Command1"), Qt::LeftButton);  // InputBox
+    p->widget<QLineEdit>("Text1")->setText(QStringLiteral("40000"));
+    QTest::mouseClick(p->widget<QPushButton>("Command4"), Qt::LeftButton);  // MsgBox: 溢出
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(ringed, (QStringList{"entry", "取消", "确定"}));
+}
+
 TEST(CopyKeysTest, CtrlCCopiesThePrintedTextUnlessATextBoxHasFocus) {
     auto p = QtProgram::of<Probe>(test_window());
     ASSERT_TRUE(testing::activate(p->window()));
@@ -151,27 +211,40 @@ TEST(CopyKeysTest, CtrlCCopiesThePrintedTextUnlessATextBoxHasFocus) {
 TEST(CopyKeysTest, MenuKeysOpenTheContextMenuOfWhatHasFocus) {
     auto p = QtProgram::of<Probe>(test_window());
     ASSERT_TRUE(testing::activate(p->window()));
+    QTest::mouseClick(p->widget<QPushButton>("Command3"), Qt::LeftButton);  // prints, so 复制 is on
+    // The open menu's items, the one selected marked with ">".
     auto open_menu_texts = [] {
         QStringList texts;
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) return texts;
         for (QAction* action : menu->actions())
-            if (!action->isSeparator()) texts << action->text().section(QLatin1Char('\t'), 0, 0);
+            if (!action->isSeparator())
+                texts << (action == menu->activeAction() ? QStringLiteral(">") : QString()) +
+                             action->text().section(QLatin1Char('\t'), 0, 0);
         menu->close();
         return texts;
     };
     p->widget<QPushButton>("Command1")->setFocus();
     press_key(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(open_menu_texts(), QStringList{"复制"});
+    EXPECT_EQ(open_menu_texts(), QStringList{">复制"}) << "opened on its first item";
 
     // The platform turns the Menu key into a keyboard context menu event for the focused control.
     QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5), focused()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(focused(), &menu_key);
-    EXPECT_EQ(open_menu_texts(), QStringList{"复制"});
+    EXPECT_EQ(open_menu_texts(), QStringList{">复制"});
 
-    p->widget<QLineEdit>("Text1")->setFocus();
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5), focused()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(focused(), &right_click);
+    EXPECT_EQ(open_menu_texts(), QStringList{"复制"}) << "the mouse opens it on no item";
+
+    auto* edit = p->widget<QLineEdit>("Text1");
+    edit->setText(QStringLiteral("框里"));
+    edit->setFocus();
     press_key(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(open_menu_texts().contains(QStringLiteral("全选"))) << "a text box opens its own menu";
+    const QStringList edit_menu = open_menu_texts();
+    EXPECT_TRUE(edit_menu.contains(QStringLiteral("全选")) || edit_menu.contains(QStringLiteral(">全选")))
+        << "a text box opens its own menu";
+    EXPECT_EQ(edit_menu.filter(QRegularExpression(QStringLiteral("^>"))).size(), 1) << "on an item that can be chosen";
 }
 
 }  // namespace

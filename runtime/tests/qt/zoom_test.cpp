@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "probe_window.h"
+#include "rt/qt/zoom_limit_hint.h"
 #include "rt/testing/qt_program.h"
 
 namespace rt {
@@ -112,6 +113,13 @@ TEST_F(ZoomTest, ZoomingInStopsAtTheLargestStepThatFitsAndKeepsTheWindowOnItsScr
     ASSERT_LT(largest, 300) << "the screen is too large for this test";
     EXPECT_EQ(p->window().zoom(), largest);
     EXPECT_TRUE(available.contains(p->window().frameGeometry())) << "moved to stay on the screen";
+    // The key that did nothing says why, for a moment, without taking the keyboard.
+    const qt::ZoomLimitHint* hint = p->window().zoom_limit_hint();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(testing::accessible_name(const_cast<qt::ZoomLimitHint*>(hint)), QStringLiteral("已是最大"));
+    EXPECT_TRUE(p->window().isActiveWindow());
+    EXPECT_TRUE(QTest::qWaitFor([hint] { return !hint->isVisible(); }, 30'000)) << "gone again";
 }
 
 TEST(DialogTitleTest, MessageBoxesAreWideEnoughForTheirTitles) {

@@ -16,4 +16,9 @@ inline constexpr int kFocusRingWidth = 3;
 /// Draws the ring over the widget when it has focus; call at the end of its paintEvent.
 void draw_focus_ring(QWidget& widget);
 
+/// Gives the buttons and text boxes inside a dialog the same ring in place of the style's own
+/// focus frame, so that focus shows in the message and input boxes as in the windows. Call
+/// once the dialog has its buttons and entry.
+void use_focus_ring_inside(QWidget& dialog);
+
 }  // namespace rt::qt

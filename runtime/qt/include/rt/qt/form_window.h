@@ -14,6 +14,7 @@
 namespace rt::qt {
 
 class CodeWindow;
+class ZoomLimitHint;
 
 /// A form shown as a real window: one widget per control at its place, the printing area under
 /// them, every change the program makes mirrored at once, and every click forwarded.
@@ -38,6 +39,9 @@ public:
     QMenu* create_context_menu();
     /// The code window; nullptr until the code is first shown.
     CodeWindow* code_window() const { return m_code_window; }
+
+    /// "已是最大" after a zoom key that could not grow the window; nullptr until first needed.
+    ZoomLimitHint* zoom_limit_hint() const { return m_zoom_limit_hint; }
 
     /// The zoom in percent; 100 is the described size.
     int zoom() const { return m_zoom; }
@@ -75,6 +79,7 @@ private:
     const CodeView* m_code = nullptr;
     CodeWindow* m_code_window = nullptr;
     QPointer<QWidget> m_announced_on;  // the widget whose description holds the last sentence
+    ZoomLimitHint* m_zoom_limit_hint = nullptr;
 };
 
 }  // namespace rt::qt

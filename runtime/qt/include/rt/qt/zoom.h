@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QWidget>
 #include <array>
+#include <functional>
 
 namespace rt::qt {
 
@@ -17,5 +19,10 @@ constexpr int pixels(int twips, int zoom = kDescribedZoom) { return (twips * zoo
 /// The step after (or before) the given zoom; the zoom itself at the last (or first) step.
 int next_zoom_step(int zoom);
 int previous_zoom_step(int zoom);
+
+/// Gives the window the zoom keys every window has: Ctrl+plus (and Ctrl+= for the unshifted
+/// plus key) zooms in, Ctrl+minus out, Ctrl+0 back to the described size.
+void add_zoom_keys(QWidget& window, const std::function<void()>& zoom_in, const std::function<void()>& zoom_out,
+                   const std::function<void()>& reset);
 
 }  // namespace rt::qt
