@@ -106,6 +106,12 @@ EMSCRIPTEN_KEEPALIVE void web_click(const char* button_name) {
     if (session) session->click(button_name);
 }
 
+/// Says what the click that just finished changed, through the page's live region. Called
+/// once the click's promise has settled: the sentence is built off the click's stack.
+EMSCRIPTEN_KEEPALIVE void web_click_finished() {
+    if (session) session->announce_click();
+}
+
 /// The user's own edit of a text box, `length` bytes of UTF-8 (the page already shows it).
 EMSCRIPTEN_KEEPALIVE void web_typed(const char* text_box_name, const char* text, std::size_t length) {
     if (session) session->typed(text_box_name, rt::Text(text, length));

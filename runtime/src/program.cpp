@@ -13,13 +13,17 @@ Program::Program(const FormDescription& description, Services& services, const M
     m_clicks.check_every_button_bound(m_form);
 }
 
-Text Program::click(const CommandButton& button) {
+Text Program::click(const CommandButton& button) { return run_click(button) ? what_changed() : Text{}; }
+
+bool Program::run_click(const CommandButton& button) {
     // A click refused while another waits in a dialog leaves that click's record alone.
-    if (m_clicks.busy()) return {};
+    if (m_clicks.busy()) return false;
     m_form.start_change_record();
     m_clicks.click(button);
-    return announcement(m_form);
+    return true;
 }
+
+Text Program::what_changed() const { return announcement(m_form); }
 
 Text Program::click(std::string_view button_name) { return click(m_form.control<CommandButton>(button_name)); }
 

@@ -18,8 +18,13 @@ void WebSession::click(std::string_view button_name) {
     // on nothing would be.
     for (const auto& control : m_program.form().controls())
         if (control->kind() == ControlKind::CommandButton && control->name() == button_name)
-            if (const Text sentence = m_program.click(static_cast<CommandButton&>(*control)); !sentence.empty())
-                m_page.announce(sentence);
+            m_clicked = m_program.run_click(static_cast<CommandButton&>(*control));
+}
+
+void WebSession::announce_click() {
+    if (!m_clicked) return;
+    m_clicked = false;
+    if (const Text sentence = m_program.what_changed(); !sentence.empty()) m_page.announce(sentence);
 }
 
 void WebSession::typed(std::string_view text_box_name, Text text) {

@@ -129,6 +129,7 @@ class ProgramRunner {
             window.element.removeAttribute("aria-busy");
         }
         if (this.broken) return;
+        this.module.ccall("web_click_finished", null, [], []);
         window.keepFocus(hadFocus);
         window.revealChanges();
         for (const action of this.whenIdle.splice(0)) action();

@@ -36,6 +36,12 @@ public:
     Text click(const CommandButton& button);
     /// Clicks the named button; DescriptionError when there is no such button.
     Text click(std::string_view button_name);
+    /// The click alone, for a host whose click runs on a stack it unwinds while a dialog waits
+    /// (the web's): the sentence is built afterwards by what_changed(), off that stack, which
+    /// keeps the code that can be unwound small. False when the click was refused.
+    bool run_click(const CommandButton& button);
+    /// What the last click that ran changed, as click() says it.
+    Text what_changed() const;
 
 private:
     Form m_form;

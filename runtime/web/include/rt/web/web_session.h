@@ -35,7 +35,10 @@ public:
     WebSession(const WebSession&) = delete;
     WebSession& operator=(const WebSession&) = delete;
 
+    /// Runs a click of the named button. It may wait in a dialog: the page calls back when it
+    /// has finished, and then announce_click() says what it changed.
     void click(std::string_view button_name);
+    void announce_click();
     void typed(std::string_view text_box_name, Text text);
 
     void MsgBox(const Text& prompt, MsgBoxStyle style, const Text& title) override;
@@ -49,6 +52,7 @@ private:
     Generator m_random;
     Services m_services{*this, m_random, *this};
     Program m_program;
+    bool m_clicked = false;  // a click ran and its sentence is not yet said
     // What the page already has of the printed text: its first m_lines_sent ended lines, and
     // m_current_sent bytes of the line after them.
     std::size_t m_lines_sent = 0;
