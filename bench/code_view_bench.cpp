@@ -12,16 +12,15 @@
 #include <vector>
 
 #include "all_programs.h"
+#include "statistics.h"
 #include "rt/qt/application_setup.h"
 #include "rt/qt/code_window.h"
 #include "rt/testing/qt_program.h"
 
 namespace {
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
+using bench::median;
+using bench::minimum;
 
 /// Milliseconds from 代码 until the code window has been drawn once.
 double open_once(const programs::ProgramModule& program) {
@@ -57,7 +56,7 @@ int main(int argc, char** argv) {
         std::vector<double> runs;
         for (int run = 0; run < rounds; ++run) runs.push_back(open_once(program));
         std::printf("%-8s | %6.1f | %6.1f | %6.1f\n", std::string(program.name).c_str(),
-                    *std::min_element(runs.begin(), runs.end()), median(runs), *std::max_element(runs.begin(), runs.end()));
+                    minimum(runs), median(runs), *std::max_element(runs.begin(), runs.end()));
     }
     return 0;
 }

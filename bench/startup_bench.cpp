@@ -40,6 +40,7 @@
 #include <vector>
 
 #include "all_programs.h"
+#include "statistics.h"
 
 extern char** environ;
 
@@ -197,12 +198,8 @@ struct Samples {
     std::vector<int> idle_paints;
 };
 
-double median(std::vector<double> v) {
-    if (v.empty()) return NAN;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-double minimum(const std::vector<double>& v) { return v.empty() ? NAN : *std::min_element(v.begin(), v.end()); }
+using bench::median;
+using bench::minimum;
 
 std::map<std::string, std::string> platform_env(const std::string& platform, const std::string& display,
                                                 const char* mode) {

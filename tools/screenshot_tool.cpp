@@ -47,19 +47,23 @@ void perform(QtProgram& p, const std::vector<Step>& steps) {
     }
 }
 
-bool save(QWidget& window, const QDir& dir, const char* name) {
-    QApplication::processEvents();
+bool save(const QPixmap& picture, const QDir& dir, const char* name) {
     const QString path = dir.filePath(QStringLiteral("%1.png").arg(QLatin1String(name)));
-    const bool saved = window.grab().save(path);
+    const bool saved = picture.save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     return saved;
 }
 
+/// A window as it is drawn once pending events are handled.
+QPixmap drawn(QWidget& window) {
+    QApplication::processEvents();
+    return window.grab();
+}
+
 /// The program window and its code window side by side, on the page's grey, as a user sees
 /// them after 代码 and a click.
-bool save_with_code(QtProgram& p, const QDir& dir, const char* name) {
-    QApplication::processEvents();
-    const QPixmap window = p.window().grab();
+QPixmap with_code_beside(QtProgram& p) {
+    const QPixmap window = drawn(p.window());
     const QPixmap code = p.window().code_window()->grab();
     constexpr int kGap = 16;
     QPixmap both(window.width() + kGap + code.width(), std::max(window.height(), code.height()));
@@ -67,11 +71,7 @@ bool save_with_code(QtProgram& p, const QDir& dir, const char* name) {
     QPainter painter(&both);
     painter.drawPixmap(0, 0, window);
     painter.drawPixmap(window.width() + kGap, 0, code);
-    painter.end();
-    const QString path = dir.filePath(QStringLiteral("%1.png").arg(QLatin1String(name)));
-    const bool saved = both.save(path);
-    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
-    return saved;
+    return both;
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     for (const programs::ProgramModule& program : programs::all()) {
         QtProgram p(program.description(), program.make_module);
         perform(p, rt::testing::parse_steps(program.typical_use));
-        ok &= save(p.window(), dir, std::string(program.name).c_str());
+        ok &= save(drawn(p.window()), dir, std::string(program.name).c_str());
     }
     // The code view beside the dice game: opened first, so the round's last click, 掷色子, is
     // the handler marked.
@@ -98,10 +98,10 @@ int main(int argc, char** argv) {
     with_code.window().show();
     with_code.window().show_code();
     perform(with_code, rt::testing::parse_steps(dice.typical_use));
-    ok &= save_with_code(with_code, dir, "orvane-code");
+    ok &= save(with_code_beside(with_code), dir, "orvane-code");
 
     launcher::LauncherWindow launcher(QStringLiteral("/nonexistent"));
     launcher.show();
-    ok &= save(launcher, dir, "teaching-programs");
+    ok &= save(drawn(launcher), dir, "teaching-programs");
     return ok ? 0 : 1;
 }
