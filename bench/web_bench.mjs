@@ -217,13 +217,14 @@ try {
                     `(medians of ${rounds}): ${(page / floor).toFixed(2)}x`);
     }
     if (beforePath) {
-        const now = median(samples["#orvane"].page);
-        const before = median(samples["#orvane before"].page);
+        const [nowTimes, beforeTimes] = [samples["#orvane"].page, samples["#orvane before"].page];
+        const now = median(nowTimes);
+        const before = median(beforeTimes);
         const allowed = Math.max(5, 0.05 * before);
         // The bound is on what the change costs: a page that got faster is within it. Medians of
         // fresh pages swing by more than the bound on a small machine, so the verdict goes by
         // the interval the difference lies in, not by the two medians alone.
-        const [low, high] = medianDifferenceInterval(samples["#orvane"].page, samples["#orvane before"].page);
+        const [low, high] = medianDifferenceInterval(nowTimes, beforeTimes);
         const verdict = high <= allowed ? "within" : low > allowed ? "beyond" : "too few rounds to tell against";
         console.log(`#orvane ready: ${now.toFixed(1)} ms, before ${before.toFixed(1)} ms (medians of ${rounds}): ` +
                     `${(now - before).toFixed(1)} ms, 90 % interval ${low.toFixed(1)} to ${high.toFixed(1)} ms, ` +
